@@ -1,0 +1,104 @@
+#include "database/FileHelpers.h"
+
+#include <windows.h>
+
+#include "core/TextHelpers.h"
+#include "database/PathRoots.h"
+#include "platform/FileSystem.h"
+#include "platform/Handles.h"
+
+namespace {
+
+constexpr int64_t SmallestUsableSize = 10;
+
+UniqueHandle OpenForReading(const std::string& path)
+{
+    return UniqueHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::string ExpandCommandVariables(std::string text)
+{
+    text = ReplaceAll(LowerCase(text), "%systemroot%", SystemFolder());
+    text = ReplaceAll(LowerCase(text), "%systemdir%", SystemFolder());
+    text = ReplaceAll(LowerCase(text), "%windir%", WindowsFolder());
+    text = ReplaceAll(LowerCase(text), "%winroot%", WindowsFolder());
+    return ReplaceAll(LowerCase(text), "\"", "");
+}
+
+} // namespace
+
+int64_t FileSizeOf(const std::string& path)
+{
+    if (path.empty())
+        return 0;
+    UniqueHandle file = OpenForReading(path);
+    LARGE_INTEGER size;
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size))
+        return 0;
+    return size.QuadPart;
+}
+
+bool FileUsable(const std::string& path)
+{
+    if (FileExists(path))
+        return true;
+    if (path.empty() || DirectoryExists(path))
+        return false;
+    return FileSizeOf(path) > SmallestUsableSize;
+}
+
+std::string ListMatching(const std::string& pattern, const Pump& pump)
+{
+    std::string wildcard = pattern;
+    const size_t marker = wildcard.find("<>");
+    if (marker != std::string::npos)
+        wildcard.replace(marker, 2, "*");
+    const std::string folder = wildcard.substr(0, wildcard.find_last_of('\\') + 1);
+
+    std::string result;
+    for (FindFiles find(wildcard); find.Valid(); find.Next()) {
+        if (!find.IsDirectory() && IsDosFileTime(find.Entry().ftLastWriteTime))
+            result += folder + find.Name() + ";";
+        if (pump)
+            pump();
+    }
+    return result;
+}
+
+std::string ResolveCommandFile(const std::string& command)
+{
+    std::string text = command;
+    // Each round either returns or drops the last character, so it ends.
+    while (!text.empty()) {
+        text = ExpandCommandVariables(text);
+        const std::string inSystem = SystemFolder() + "\\" + text;
+        if (FileUsable(inSystem))
+            text = LowerCase(inSystem);
+        const std::string inWindows = WindowsFolder() + "\\" + text;
+        if (FileUsable(inWindows))
+            text = LowerCase(inWindows);
+        // Windows ignores trailing blanks in a file name, so "prog.exe /s" cut back to
+        // "prog.exe " already opens; the blank must not become part of the path.
+        if (FileUsable(text))
+            return TrimRightBlanks(text);
+
+        const size_t drive = text.find(":\\");
+        if (drive == std::string::npos)
+            return std::string();
+        std::string fromDrive = text.substr(drive == 0 ? 0 : drive - 1);
+        if (FileUsable(fromDrive))
+            return TrimRightBlanks(fromDrive);
+        fromDrive.pop_back();
+        text = fromDrive;
+    }
+    return std::string();
+}
+
+std::string FindStartupFile(const std::string& text, const StringList& startupEntries)
+{
+    for (const std::string& entry : startupEntries.Lines())
+        if (entry.find(text) != std::string::npos)
+            return ResolveCommandFile(entry);
+    return std::string();
+}

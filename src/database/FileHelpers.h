@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/DatabaseText.h"
+#include "core/StringList.h"
+
+// The file's size in bytes; 0 on any failure, including a file another process
+// holds open without sharing.
+int64_t FileSizeOf(const std::string& path);
+
+// The existence test that decides hits: FileExists, or else a readable file of
+// more than 10 bytes (which catches time stamps outside the DOS range).
+bool FileUsable(const std::string& path);
+
+// The files a pattern matches, each followed by ";". The first "<>" of the pattern
+// stands for "*"; a second one stays as written. Folders and files whose time is
+// not a DOS time are left out.
+std::string ListMatching(const std::string& pattern, const Pump& pump = {});
+
+// Turns a command line or a startup entry into the lower-case path of an existing
+// file: expands %windir% and friends, tries the System32 and Windows folders, and
+// drops characters from the end (switches, arguments) until a usable file is named.
+// Empty when none is.
+std::string ResolveCommandFile(const std::string& command);
+
+// The first entry that contains `text` (case-sensitive), resolved; empty when none does.
+std::string FindStartupFile(const std::string& text, const StringList& startupEntries);

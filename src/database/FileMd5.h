@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "core/Md5.h"
+
+// The MD5 of the file's whole content, read while other processes keep it open
+// for reading or writing. Any failure (missing, locked, unmappable, empty) gives
+// the digest of empty input; it never throws.
+Md5Digest FileMd5(const std::string& path);
+
+// The same, digesting the file through views of at most `viewBytes` (a multiple
+// of 64 KiB), so files larger than the address space can allow are read whole.
+Md5Digest FileMd5InViews(const std::string& path, size_t viewBytes);

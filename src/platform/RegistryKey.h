@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// An open registry key; closed when the object goes. Keys are opened without
+// being created, asking for full access unless told otherwise.
+class RegKey {
+public:
+    RegKey() = default;
+    ~RegKey() { Close(); }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+    RegKey(RegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+    RegKey& operator=(RegKey&& other) noexcept;
+
+    [[nodiscard]] bool Open(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+    // Opens the key, creating it and its parents when missing.
+    [[nodiscard]] bool Create(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+    void Close();
+    bool IsOpen() const { return key_ != nullptr; }
+    HKEY Get() const { return key_; }
+
+    // A REG_SZ or REG_EXPAND_SZ value (not expanded). On false, `value` is not changed.
+    [[nodiscard]] bool ReadString(const std::string& name, std::string& value) const;
+    // A REG_MULTI_SZ value, one string per element. On false, `values` is not changed.
+    [[nodiscard]] bool ReadMultiString(const std::string& name, std::vector<std::string>& values) const;
+    bool WriteString(const std::string& name, const std::string& value);
+    bool WriteMultiString(const std::string& name, const std::vector<std::string>& values);
+    bool DeleteValue(const std::string& name);
+    bool HasValue(const std::string& name) const;
+
+    // Names of the values and of the subkeys, in the registry's order; empty when closed.
+    std::vector<std::string> ValueNames() const;
+    std::vector<std::string> SubKeyNames() const;
+
+private:
+    HKEY key_ = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/MemoryStream.h"
+#include "core/MessageTable.h"
+#include "core/StringList.h"
+
+// One alert of the current scan.
+struct TFileList {
+    std::string Path;
+    std::string Name; // detection name; "Lock:" in it marks a file never deleted
+    bool InfectedFolder = false;
+    bool SubFolder = false;
+    bool FileInFolder = false;
+    bool FullScanHit = false;
+    int32_t ListIndex = -1; // line of the alert list, -1 when it has none
+    std::string Md5;        // empty for folders
+};
+
+// One row of the startup manager: a registry value that starts a program.
+struct StartupF {
+    uintptr_t RootKey = 0; // the root key handle's value
+    std::string KeyPath;
+    std::string ValueName;
+    std::string ValueData;
+};
+
+// The state the scan, cleaning, quarantine, report and update share. The program's
+// main owns the one instance for the whole run; tests make their own.
+struct SharedState {
+    MessageTable Messages;
+    MemoryStream DatabaseStream;
+    MemoryStream LanguageStream;
+    std::vector<TFileList> AlertRecords;
+    StringList InfectedList{true};
+    StringList StartupEntries{true};
+    StringList RegistryLocations;
+    std::vector<StartupF> StartupRecords;
+    bool AbortRequested = false;
+    int DetectionCount = 0;
+    bool ScanFoundAny = false;
+    bool ReportMode = false;
+    bool LogRequested = false;
+    long double CleanSeconds = 0;
+
+    SharedState() { FillMessageTable(Messages); }
+};
