@@ -3,7 +3,7 @@
 find_package(BZip2 REQUIRED)
 find_package(GTest REQUIRED)
 
-add_library(pyrafix_core STATIC ${CORE_SOURCES})
+add_library(pyrafix_core STATIC ${PORTABLE_SOURCES})
 target_include_directories(pyrafix_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(pyrafix_core PUBLIC BZip2::BZip2)
 
@@ -11,14 +11,15 @@ add_executable(pyrafix-db ${DBTOOL_SOURCES} tools/pyrafix-db/main.cpp)
 target_link_libraries(pyrafix-db PRIVATE pyrafix_core)
 
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-add_library(pyrafix_core_checked STATIC ${CORE_SOURCES} ${DBTOOL_SOURCES})
+add_library(pyrafix_core_checked STATIC ${PORTABLE_SOURCES} ${DBTOOL_SOURCES})
 target_include_directories(pyrafix_core_checked PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tools)
 target_compile_options(pyrafix_core_checked PUBLIC ${SANITIZE} -O1 -g)
 target_link_options(pyrafix_core_checked PUBLIC ${SANITIZE})
 target_link_libraries(pyrafix_core_checked PUBLIC BZip2::BZip2)
 
-add_executable(core_tests ${CORE_TEST_SOURCES})
-target_link_libraries(core_tests PRIVATE pyrafix_core_checked GTest::gtest_main)
+add_executable(core_tests ${PORTABLE_TEST_SOURCES})
+target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(core_tests PRIVATE pyrafix_core_checked GTest::gmock GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(bench_core bench/bench_core.cpp)

@@ -9,23 +9,22 @@ add_library(bz2 STATIC IMPORTED)
 set_target_properties(bz2 PROPERTIES IMPORTED_LOCATION ${WIN_DEPS}/lib/libbz2.a
                                      INTERFACE_INCLUDE_DIRECTORIES ${WIN_DEPS}/include)
 
-add_library(pyrafix_core STATIC ${CORE_SOURCES})
+add_library(pyrafix_core STATIC ${PORTABLE_SOURCES})
 target_include_directories(pyrafix_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(pyrafix_core PUBLIC bz2)
 
 # Platform wrappers and everything that stands on them.
-add_library(pyrafix_win STATIC
-  src/platform/FileSystem.cpp
-  src/platform/RegistryKey.cpp
-  src/platform/ShellFolders.cpp
-  src/database/DatabaseFile.cpp
-  src/database/FileHelpers.cpp
-  src/database/FileMd5.cpp
-  src/database/PathRoots.cpp
-  src/scan/FolderPlaceholders.cpp
-)
+set(WINDOWS_SOURCES)
+foreach(room IN LISTS WINDOWS_ROOMS)
+  file(GLOB room_sources CONFIGURE_DEPENDS src/${room}/*.cpp)
+  list(APPEND WINDOWS_SOURCES ${room_sources})
+endforeach()
+file(GLOB win32_ui_sources CONFIGURE_DEPENDS src/ui/win32/*.cpp)
+list(APPEND WINDOWS_SOURCES ${win32_ui_sources})
+add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
 target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32)
+target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32
+                                         psapi version wininet uuid)
 
 add_library(pyrafix_dbtool STATIC ${DBTOOL_SOURCES})
 target_include_directories(pyrafix_dbtool PUBLIC ${CMAKE_SOURCE_DIR}/tools)
@@ -43,21 +42,36 @@ add_custom_command(
   COMMENT "Packing files.dat")
 add_custom_target(database ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/files.dat)
 
-add_executable(core_tests ${CORE_TEST_SOURCES})
-target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools)
-target_link_libraries(core_tests PRIVATE pyrafix_dbtool GTest::gtest_main)
+add_executable(core_tests ${PORTABLE_TEST_SOURCES})
+target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(core_tests PRIVATE pyrafix_dbtool GTest::gmock GTest::gtest_main)
 gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
-add_executable(database_tests
-  tests/database/DatabaseFileTest.cpp
-  tests/database/FileHelpersTest.cpp
-  tests/database/FileMd5Test.cpp
-  tests/database/PathRootsTest.cpp
-  tests/scan/FolderPlaceholdersMachineTest.cpp
-)
-target_include_directories(database_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(database_tests PRIVATE pyrafix_win GTest::gtest_main)
-gtest_discover_tests(database_tests DISCOVERY_MODE PRE_TEST)
+# Helper programs the tests start (a dummy process, a dummy service, ...).
+file(GLOB fixture_sources CONFIGURE_DEPENDS tests/fixtures/*.cpp)
+set(FIXTURES)
+foreach(source IN LISTS fixture_sources)
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE pyrafix_win)
+  list(APPEND FIXTURES ${name})
+endforeach()
+
+foreach(room IN LISTS WINDOWS_ROOMS ui)
+  file(GLOB test_sources CONFIGURE_DEPENDS tests/${room}/*.cpp)
+  if(room STREQUAL "ui")
+    file(GLOB test_sources CONFIGURE_DEPENDS tests/ui/win32/*.cpp)
+  endif()
+  if(test_sources)
+    add_executable(${room}_tests ${test_sources})
+    target_include_directories(${room}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(${room}_tests PRIVATE pyrafix_win GTest::gmock GTest::gtest_main)
+    if(FIXTURES)
+      add_dependencies(${room}_tests ${FIXTURES})
+    endif()
+    gtest_discover_tests(${room}_tests DISCOVERY_MODE PRE_TEST)
+  endif()
+endforeach()
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_win)
