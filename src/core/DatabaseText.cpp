@@ -1,5 +1,6 @@
 #include "core/DatabaseText.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/Bzip2.h"
@@ -32,16 +33,18 @@ bool EndsWithEndLine(const MemoryStream& text)
 
 std::string ReadDatabaseLine(MemoryStream& stream)
 {
+    // Looks at the next 255 bytes where they lie instead of copying them out.
     const size_t start = stream.Position();
-    char buffer[ReadAhead];
-    const size_t n = stream.Read(buffer, ReadAhead);
-    const void* cr = std::memchr(buffer, '\r', n);
-    const size_t length = cr ? static_cast<size_t>(static_cast<const char*>(cr) - buffer) : n;
+    const size_t size = stream.Size();
+    const size_t n = start < size ? std::min(ReadAhead, size - start) : 0;
+    const char* at = reinterpret_cast<const char*>(stream.Data()) + (n ? start : 0);
+    const void* cr = n ? std::memchr(at, '\r', n) : nullptr;
+    const size_t length = cr ? static_cast<size_t>(static_cast<const char*>(cr) - at) : n;
     const size_t next = cr ? start + length + 2 : start + n;
     stream.Seek(next);
-    if (next >= stream.Size())
+    if (next >= size)
         return EndLine;
-    return std::string(buffer, length);
+    return std::string(at, length);
 }
 
 std::string DatabaseDate(MemoryStream& stream, const std::string& errorText)
