@@ -12,6 +12,18 @@ constexpr size_t Chunk = 65536;
 // bzlib counts in unsigned ints; feed it at most this much at once.
 constexpr size_t MaxFeed = std::numeric_limits<unsigned>::max() / 2;
 
+// Hands bzlib the next piece of input once it has used up the last one.
+void Feed(bz_stream& bz, const uint8_t*& data, size_t& left)
+{
+    if (bz.avail_in != 0 || left == 0)
+        return;
+    const size_t feed = left < MaxFeed ? left : MaxFeed;
+    bz.next_in = reinterpret_cast<char*>(const_cast<uint8_t*>(data));
+    bz.avail_in = static_cast<unsigned>(feed);
+    data += feed;
+    left -= feed;
+}
+
 } // namespace
 
 bool DecompressStream(MemoryStream& stream, size_t limit)
@@ -26,13 +38,7 @@ bool DecompressStream(MemoryStream& stream, size_t limit)
     size_t inLeft = stream.Size();
     int rc = BZ_OK;
     while (rc == BZ_OK) {
-        if (bz.avail_in == 0 && inLeft > 0) {
-            const size_t feed = inLeft < MaxFeed ? inLeft : MaxFeed;
-            bz.next_in = reinterpret_cast<char*>(const_cast<uint8_t*>(in));
-            bz.avail_in = static_cast<unsigned>(feed);
-            in += feed;
-            inLeft -= feed;
-        }
+        Feed(bz, in, inLeft);
         if (out.size() > limit) {
             rc = BZ_MEM_ERROR;
             break;
@@ -64,13 +70,7 @@ std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t length)
     size_t inLeft = length;
     int rc = BZ_RUN_OK;
     do {
-        if (bz.avail_in == 0 && inLeft > 0) {
-            const size_t feed = inLeft < MaxFeed ? inLeft : MaxFeed;
-            bz.next_in = reinterpret_cast<char*>(const_cast<uint8_t*>(data));
-            bz.avail_in = static_cast<unsigned>(feed);
-            data += feed;
-            inLeft -= feed;
-        }
+        Feed(bz, data, inLeft);
         const size_t had = out.size();
         out.resize(had + Chunk);
         bz.next_out = reinterpret_cast<char*>(out.data() + had);

@@ -28,15 +28,16 @@ std::string SystemFolder()
     return CutAtNul(buffer, FolderBuffer);
 }
 
-std::string ProgramFilesFolder()
+std::string CurrentVersionValue(const std::string& name)
 {
     RegKey key;
-    std::string folder;
-    if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") &&
-        key.ReadString("ProgramFilesDir", folder))
-        return folder;
+    std::string value;
+    if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") && key.ReadString(name, value))
+        return value;
     return std::string();
 }
+
+std::string ProgramFilesFolder() { return CurrentVersionValue("ProgramFilesDir"); }
 
 std::string DocumentsFolder() { return SpecialFolder(5, 261); }
 

@@ -9,6 +9,8 @@ std::string WindowsFolder();
 std::string SystemFolder(); // System32
 // "ProgramFilesDir" of HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion; empty when missing.
 std::string ProgramFilesFolder();
+// A string value of HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion; empty when missing.
+std::string CurrentVersionValue(const std::string& name);
 // The user's documents (special folder 5).
 std::string DocumentsFolder();
 

@@ -1,20 +1,9 @@
 #include "scan/FolderPlaceholders.h"
 
 #include "database/PathRoots.h"
-#include "platform/RegistryKey.h"
 #include "platform/ShellFolders.h"
 
 namespace {
-
-std::string CommonFilesFolder()
-{
-    RegKey key;
-    std::string folder;
-    if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion") &&
-        key.ReadString("CommonFilesDir", folder))
-        return folder;
-    return std::string();
-}
 
 std::string WindowsDrive()
 {
@@ -35,7 +24,7 @@ std::optional<std::string> MachineFolder(const FolderRef& folder)
     case FolderSource::Documents:
         return DocumentsFolder();
     case FolderSource::CommonFiles:
-        return CommonFilesFolder();
+        return CurrentVersionValue("CommonFilesDir");
     case FolderSource::WindowsDrive:
         return WindowsDrive();
     case FolderSource::UserName:
