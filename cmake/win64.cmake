@@ -75,3 +75,6 @@ endforeach()
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_win)
+
+add_executable(bench_fullscan bench/bench_fullscan.cpp)
+target_link_libraries(bench_fullscan PRIVATE pyrafix_win)

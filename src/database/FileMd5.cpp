@@ -6,26 +6,31 @@
 
 namespace {
 
-constexpr size_t DefaultViewBytes = size_t(256) << 20;
-
 Md5Digest EmptyDigest() { return Md5().Final(); }
 
 } // namespace
 
-Md5Digest FileMd5(const std::string& path) { return FileMd5InViews(path, DefaultViewBytes); }
+Md5Digest FileMd5(const std::string& path) { return ReadFileMd5(path).value_or(EmptyDigest()); }
 
 Md5Digest FileMd5InViews(const std::string& path, size_t viewBytes)
 {
+    return ReadFileMd5(path, viewBytes).value_or(EmptyDigest());
+}
+
+std::optional<Md5Digest> ReadFileMd5(const std::string& path, size_t viewBytes)
+{
     if (path.empty() || viewBytes == 0)
-        return EmptyDigest();
+        return std::nullopt;
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size;
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0)
-        return EmptyDigest();
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size))
+        return std::nullopt;
+    if (size.QuadPart == 0)
+        return EmptyDigest(); // an empty file cannot be mapped, and needs no reading
     UniqueHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
     if (!mapping.Valid())
-        return EmptyDigest();
+        return std::nullopt;
 
     Md5 md5;
     const uint64_t total = static_cast<uint64_t>(size.QuadPart);
@@ -34,7 +39,7 @@ Md5Digest FileMd5InViews(const std::string& path, size_t viewBytes)
         MappedView view(MapViewOfFile(mapping.Get(), FILE_MAP_READ, static_cast<DWORD>(offset >> 32),
                                       static_cast<DWORD>(offset), length));
         if (!view.Get())
-            return EmptyDigest();
+            return std::nullopt;
         md5.Update(view.Get(), length);
         offset += length;
     }

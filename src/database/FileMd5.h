@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/Md5.h"
@@ -7,6 +8,10 @@
 // for reading or writing. Any failure (missing, locked, unmappable, empty) gives
 // the digest of empty input; it never throws.
 Md5Digest FileMd5(const std::string& path);
+
+// The digest, or nothing when the file cannot be opened, mapped or read (an empty
+// file is read fine). For callers that must tell "unreadable" from "empty".
+std::optional<Md5Digest> ReadFileMd5(const std::string& path, size_t viewBytes = size_t(256) << 20);
 
 // The same, digesting the file through views of at most `viewBytes` (a multiple
 // of 64 KiB), so files larger than the address space can allow are read whole.
