@@ -78,3 +78,17 @@ target_link_libraries(bench_core PRIVATE pyrafix_win)
 
 add_executable(bench_fullscan bench/bench_fullscan.cpp)
 target_link_libraries(bench_fullscan PRIVATE pyrafix_win)
+
+# pyrafixc.exe, the console scanner: its commands live in a library the tests call too.
+add_library(pyrafixc_commands STATIC src/app/pyrafixc/ConsoleCommands.cpp)
+target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
+target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
+add_executable(pyrafixc src/app/pyrafixc/main.cpp)
+target_link_libraries(pyrafixc PRIVATE pyrafixc_commands)
+file(GLOB console_test_sources CONFIGURE_DEPENDS tests/app/*.cpp)
+if(console_test_sources)
+  add_executable(app_tests ${console_test_sources})
+  target_include_directories(app_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(app_tests PRIVATE pyrafixc_commands GTest::gtest_main)
+  gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST)
+endif()
