@@ -275,3 +275,25 @@ TEST_F(Quarantine, RemoveAndClearDeleteOnlyListedCopies)
     for (const std::string& path : {a, b, c})
         EXPECT_NE(Content(path), "<unreadable>") << "sources are never touched";
 }
+
+// A stored copy that another program holds without delete sharing cannot go; the
+// restore gives up after a bounded number of tries, and later adds steer clear of it.
+TEST_F(Quarantine, ALockedStoredCopyDoesNotStopTheRestore)
+{
+    const std::string path = Source("x.exe", "payload");
+    ASSERT_TRUE(QuarantineAdd(store, path, "W", ""));
+    const std::string stored = store.QuarantineList[0].StoredName;
+    ASSERT_TRUE(DeleteFileA(path.c_str()));
+    {
+        UniqueHandle reader(CreateFileA(stored.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(reader.Valid());
+        ASSERT_TRUE(QuarantineRestore(store, path, FolderPart(path)));
+    }
+    EXPECT_EQ(Content(path), "payload");
+    EXPECT_TRUE(store.QuarantineList.empty());
+    EXPECT_NE(GetFileAttributesA(stored.c_str()), INVALID_FILE_ATTRIBUTES) << "left behind, unlisted";
+
+    ASSERT_TRUE(QuarantineAdd(store, path, "W", ""));
+    EXPECT_EQ(NamePart(store.QuarantineList[0].StoredName), "x (2).exe");
+}
