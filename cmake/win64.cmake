@@ -75,3 +75,6 @@ endforeach()
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_win)
+
+add_executable(bench_quarantine bench/bench_quarantine.cpp)
+target_link_libraries(bench_quarantine PRIVATE pyrafix_win)

@@ -138,20 +138,6 @@ const uint32_t InitialS[4][256] = {
     },
 };
 
-uint32_t LoadBigEndian(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 |
-           p[3];
-}
-
-void StoreBigEndian(uint32_t w, uint8_t* p)
-{
-    p[0] = static_cast<uint8_t>(w >> 24);
-    p[1] = static_cast<uint8_t>(w >> 16);
-    p[2] = static_cast<uint8_t>(w >> 8);
-    p[3] = static_cast<uint8_t>(w);
-}
-
 } // namespace
 
 Blowfish::Blowfish(const uint8_t* key, size_t length)
@@ -172,17 +158,17 @@ Blowfish::Blowfish(const uint8_t* key, size_t length)
         }
         p = InitialP[&p - p_] ^ word;
     }
-    uint32_t left = 0, right = 0;
+    uint64_t block = 0;
     for (size_t i = 0; i < 18; i += 2) {
-        EncryptWords(left, right);
-        p_[i] = left;
-        p_[i + 1] = right;
+        block = Encrypt(block);
+        p_[i] = static_cast<uint32_t>(block >> 32);
+        p_[i + 1] = static_cast<uint32_t>(block);
     }
     for (auto& box : s_)
         for (size_t i = 0; i < 256; i += 2) {
-            EncryptWords(left, right);
-            box[i] = left;
-            box[i + 1] = right;
+            block = Encrypt(block);
+            box[i] = static_cast<uint32_t>(block >> 32);
+            box[i + 1] = static_cast<uint32_t>(block);
         }
 }
 
@@ -191,44 +177,36 @@ uint32_t Blowfish::F(uint32_t x) const
     return ((s_[0][x >> 24] + s_[1][(x >> 16) & 0xFF]) ^ s_[2][(x >> 8) & 0xFF]) + s_[3][x & 0xFF];
 }
 
-void Blowfish::EncryptWords(uint32_t& left, uint32_t& right) const
+uint64_t Blowfish::Encrypt(uint64_t block) const
 {
-    uint32_t l = left, r = right;
+    uint32_t l = static_cast<uint32_t>(block >> 32), r = static_cast<uint32_t>(block);
     for (int i = 0; i < 16; i += 2) {
         l ^= p_[i];
         r ^= F(l);
         r ^= p_[i + 1];
         l ^= F(r);
     }
-    left = r ^ p_[17];
-    right = l ^ p_[16];
+    return static_cast<uint64_t>(r ^ p_[17]) << 32 | (l ^ p_[16]);
 }
 
-void Blowfish::DecryptWords(uint32_t& left, uint32_t& right) const
+uint64_t Blowfish::Decrypt(uint64_t block) const
 {
-    uint32_t l = left, r = right;
+    uint32_t l = static_cast<uint32_t>(block >> 32), r = static_cast<uint32_t>(block);
     for (int i = 17; i > 1; i -= 2) {
         l ^= p_[i];
         r ^= F(l);
         r ^= p_[i - 1];
         l ^= F(r);
     }
-    left = r ^ p_[0];
-    right = l ^ p_[1];
+    return static_cast<uint64_t>(r ^ p_[0]) << 32 | (l ^ p_[1]);
 }
 
 void Blowfish::EncryptBlock(const uint8_t in[BlockSize], uint8_t out[BlockSize]) const
 {
-    uint32_t left = LoadBigEndian(in), right = LoadBigEndian(in + 4);
-    EncryptWords(left, right);
-    StoreBigEndian(left, out);
-    StoreBigEndian(right, out + 4);
+    StoreBigEndian64(Encrypt(LoadBigEndian64(in)), out);
 }
 
 void Blowfish::DecryptBlock(const uint8_t in[BlockSize], uint8_t out[BlockSize]) const
 {
-    uint32_t left = LoadBigEndian(in), right = LoadBigEndian(in + 4);
-    DecryptWords(left, right);
-    StoreBigEndian(left, out);
-    StoreBigEndian(right, out + 4);
+    StoreBigEndian64(Decrypt(LoadBigEndian64(in)), out);
 }

@@ -1,7 +1,5 @@
 #include "core/QuarantineCipher.h"
 
-#include <cstring>
-
 #include "core/Ripemd256.h"
 
 const char QuarantinePassword[] = "71846039";
@@ -18,23 +16,20 @@ Blowfish QuarantineBlowfish(const std::string& password)
 
 QuarantineCipher::QuarantineCipher() : QuarantineCipher(QuarantinePassword) {}
 
-QuarantineCipher::QuarantineCipher(const std::string& password) : blowfish_(QuarantineBlowfish(password))
+QuarantineCipher::QuarantineCipher(const std::string& password)
+    : blowfish_(QuarantineBlowfish(password)), iv_(blowfish_.Encrypt(~uint64_t(0))), feedback_(iv_)
 {
-    uint8_t ones[Block];
-    std::memset(ones, 0xFF, Block);
-    blowfish_.EncryptBlock(ones, iv_);
-    Reset();
 }
 
 void QuarantineCipher::Reset()
 {
-    std::memcpy(feedback_, iv_, Block);
+    feedback_ = iv_;
 }
 
 void QuarantineCipher::FinalPartialBlock(uint8_t* data, size_t length) const
 {
     uint8_t pad[Block];
-    blowfish_.EncryptBlock(feedback_, pad);
+    StoreBigEndian64(blowfish_.Encrypt(feedback_), pad);
     for (size_t i = 0; i < length; ++i)
         data[i] ^= pad[i];
 }
@@ -42,11 +37,9 @@ void QuarantineCipher::FinalPartialBlock(uint8_t* data, size_t length) const
 void QuarantineCipher::Forward(uint8_t* data, size_t length)
 {
     for (; length >= Block; data += Block, length -= Block) {
-        for (size_t i = 0; i < Block; ++i)
-            data[i] ^= feedback_[i];
-        blowfish_.EncryptBlock(data, data);
-        for (size_t i = 0; i < Block; ++i)
-            feedback_[i] ^= data[i];
+        const uint64_t stored = blowfish_.Encrypt(LoadBigEndian64(data) ^ feedback_);
+        StoreBigEndian64(stored, data);
+        feedback_ ^= stored;
     }
     if (length > 0)
         FinalPartialBlock(data, length);
@@ -55,13 +48,9 @@ void QuarantineCipher::Forward(uint8_t* data, size_t length)
 void QuarantineCipher::Inverse(uint8_t* data, size_t length)
 {
     for (; length >= Block; data += Block, length -= Block) {
-        uint8_t stored[Block];
-        std::memcpy(stored, data, Block);
-        blowfish_.DecryptBlock(data, data);
-        for (size_t i = 0; i < Block; ++i) {
-            data[i] ^= feedback_[i];
-            feedback_[i] ^= stored[i];
-        }
+        const uint64_t source = LoadBigEndian64(data);
+        StoreBigEndian64(blowfish_.Decrypt(source) ^ feedback_, data);
+        feedback_ ^= source;
     }
     if (length > 0)
         FinalPartialBlock(data, length);

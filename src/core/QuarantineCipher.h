@@ -30,15 +30,15 @@ public:
     // Starts a new file.
     void Reset();
 
-    const uint8_t* Feedback() const { return feedback_; }
-    const uint8_t* InitialFeedback() const { return iv_; }
+    // The feedback every file starts from, as Blowfish::Encrypt takes a block.
+    uint64_t InitialFeedback() const { return iv_; }
 
 private:
     void FinalPartialBlock(uint8_t* data, size_t length) const;
 
     Blowfish blowfish_;
-    uint8_t iv_[Blowfish::BlockSize];
-    uint8_t feedback_[Blowfish::BlockSize];
+    uint64_t iv_;
+    uint64_t feedback_;
 };
 
 // The Blowfish key: the RIPEMD-256 digest of the password's bytes.
