@@ -2,21 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <random>
 #include <vector>
 
+#include "RandomBytes.h"
 #include "core/QuarantineCipher.h"
 
 namespace {
-
-std::vector<uint8_t> RandomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::vector<uint8_t> bytes(n);
-    for (auto& b : bytes)
-        b = static_cast<uint8_t>(gen());
-    return bytes;
-}
 
 // Transforms the bytes the way the store does a file: chunk by chunk, one cipher.
 std::vector<uint8_t> InChunks(std::vector<uint8_t> bytes, bool store, size_t chunk = QuarantineChunkSize)

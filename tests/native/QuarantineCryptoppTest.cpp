@@ -6,23 +6,14 @@
 #include <crypto++/ripemd.h>
 
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "RandomBytes.h"
 #include "core/QuarantineCipher.h"
 #include "core/Ripemd256.h"
 
 namespace {
-
-std::vector<uint8_t> RandomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::vector<uint8_t> bytes(n);
-    for (auto& b : bytes)
-        b = static_cast<uint8_t>(gen());
-    return bytes;
-}
 
 std::vector<uint8_t> TheirDigest(const std::string& text)
 {

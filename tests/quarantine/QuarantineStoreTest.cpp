@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
+#include "RandomBytes.h"
 #include "TestFolder.h"
 #include "core/QuarantineCipher.h"
 #include "platform/FileSystem.h"
@@ -14,11 +14,8 @@ namespace {
 
 std::string RandomText(size_t n, unsigned seed)
 {
-    std::mt19937 gen(seed);
-    std::string bytes(n, '\0');
-    for (auto& b : bytes)
-        b = static_cast<char>(gen());
-    return bytes;
+    const std::vector<uint8_t> bytes = RandomBytes(n, seed);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::string Content(const std::string& path)
