@@ -1,5 +1,7 @@
 #include "quarantine/QuarantineRows.h"
 
+#include <windows.h>
+
 namespace {
 
 // Runs `work` on the entry of each checked row; `work` says whether it succeeded.
@@ -33,6 +35,14 @@ int RowEntryMapping::EntryOf(int row, size_t listSize) const
 {
     const int index = row - left_;
     return index >= 0 && static_cast<size_t>(index) < listSize ? index : -1;
+}
+
+std::vector<TQFileList> RefreshQuarantineList(QuarantineStore& store)
+{
+    if (GetFileAttributesA(store.IndexFile().c_str()) == INVALID_FILE_ATTRIBUTES)
+        return {};
+    (void)LoadQuarantineIndex(store, store.IndexFile()); // an unreadable index shows as empty
+    return store.QuarantineList;
 }
 
 void RestoreCheckedRows(QuarantineStore& store, const std::vector<bool>& checked, const RowReport& report)

@@ -18,6 +18,11 @@ private:
     int left_ = 0;
 };
 
+// The window's Refresh: reloads QuarantineList from the index file and returns the
+// entries to show, one row each in list order. Without an index file nothing is shown
+// and QuarantineList stays as it was.
+std::vector<TQFileList> RefreshQuarantineList(QuarantineStore& store);
+
 enum class RowStep { Started, Succeeded, Failed };
 // Told about each checked row before and after its entry is worked on; `entry` is a
 // copy taken before the work, so it stays valid when the entry leaves the list.

@@ -264,13 +264,17 @@ TEST_F(Quarantine, RemoveAndClearDeleteOnlyListedCopies)
     EXPECT_FALSE(QuarantineRemove(store, a)) << "no longer listed";
 
     const std::string bStored = store.QuarantineList[0].StoredName;
+    ASSERT_EQ(RefreshQuarantineList(store).size(), 1u);
     EXPECT_TRUE(ClearQuarantine(store));
+    EXPECT_TRUE(RefreshQuarantineList(store).empty());
     EXPECT_TRUE(store.QuarantineList.empty());
     EXPECT_EQ(GetFileAttributesA(bStored.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesA(store.IndexFile().c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(Content(unlisted), "not ours");
     for (const std::string& path : {a, b, c})
         EXPECT_NE(Content(path), "<unreadable>") << "sources are never touched";
+    folder.Write("Quarantine.info", "");
+    EXPECT_TRUE(RefreshQuarantineList(store).empty()) << "an index without entries";
 }
 
 // A stored copy that another program holds without delete sharing cannot go; the
