@@ -24,3 +24,9 @@ gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_core)
+
+# Cross-checks against independent libraries that only the Linux build has.
+file(GLOB NATIVE_ONLY_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
+find_library(CRYPTOPP_LIBRARY NAMES cryptopp crypto++ REQUIRED)
+target_sources(core_tests PRIVATE ${NATIVE_ONLY_TEST_SOURCES})
+target_link_libraries(core_tests PRIVATE ${CRYPTOPP_LIBRARY})

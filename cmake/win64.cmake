@@ -73,11 +73,13 @@ foreach(room IN LISTS WINDOWS_ROOMS ui)
   endif()
 endforeach()
 
-add_executable(bench_core bench/bench_core.cpp)
-target_link_libraries(bench_core PRIVATE pyrafix_win)
-
-add_executable(bench_fullscan bench/bench_fullscan.cpp)
-target_link_libraries(bench_fullscan PRIVATE pyrafix_win)
+# Benchmarks: each bench/bench_X.cpp becomes bench_X.exe.
+file(GLOB bench_sources CONFIGURE_DEPENDS bench/bench_*.cpp)
+foreach(source IN LISTS bench_sources)
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE pyrafix_win)
+endforeach()
 
 # pyrafixc.exe, the console scanner: its commands live in a library the tests call too.
 add_library(pyrafixc_commands STATIC src/app/pyrafixc/ConsoleCommands.cpp)

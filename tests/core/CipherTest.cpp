@@ -1,22 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
+#include "RandomBytes.h"
 #include "core/StreamCipher.h"
-
-namespace {
-
-std::vector<uint8_t> RandomBytes(size_t n, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::vector<uint8_t> bytes(n);
-    for (auto& b : bytes)
-        b = static_cast<uint8_t>(gen());
-    return bytes;
-}
-
-} // namespace
 
 TEST(Cipher, RoundTripsAnyLength)
 {

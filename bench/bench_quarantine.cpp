@@ -1,0 +1,69 @@
+// Times the quarantine on one large file against a plain copy, under Windows or Wine:
+//   bench_quarantine FILE WORKFOLDER [RUNS]
+// prints "plain S store S restore S": the best of RUNS for a plain CopyFileA there and
+// back (two copies), for QuarantineAdd and for QuarantineRestore into WORKFOLDER.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "core/QuarantineIndex.h"
+#include "database/FileMd5.h"
+#include "quarantine/QuarantineStore.h"
+
+namespace {
+
+template <typename Work>
+double Seconds(Work work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (!work())
+        return -1;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Best(double best, double seconds) { return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best; }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_quarantine FILE WORKFOLDER [RUNS]\n");
+        return 2;
+    }
+    const std::string file = argv[1], work = std::string(argv[2]) + "\\";
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
+    const std::string copy = work + "copy.bin", back = work + "back.bin", restoreFolder = work + "restored\\";
+    const std::string restored = restoreFolder + NamePart(file);
+    double plain = -1, store = -1, restore = -1;
+    for (int run = 0; run < runs; ++run) {
+        plain = Best(plain, Seconds([&] {
+                         return CopyFileA(file.c_str(), copy.c_str(), FALSE) && CopyFileA(copy.c_str(), back.c_str(), FALSE);
+                     }));
+        DeleteFileA(copy.c_str());
+        DeleteFileA(back.c_str());
+
+        QuarantineStore quarantine(work + "program");
+        CreateDirectoryA(quarantine.ProgramFolder.c_str(), nullptr);
+        store = Best(store, Seconds([&] { return QuarantineAdd(quarantine, file, "Bench", ""); }));
+        restore = Best(restore, Seconds([&] { return QuarantineRestore(quarantine, file, restoreFolder); }));
+        if (FileMd5(restored) != FileMd5(file)) {
+            std::fprintf(stderr, "the restored file differs from the source\n");
+            return 1;
+        }
+        DeleteFileA(restored.c_str());
+        DeleteFileA(quarantine.IndexFile().c_str());
+        RemoveDirectoryA(quarantine.StoreFolder().c_str());
+        RemoveDirectoryA(quarantine.ProgramFolder.c_str());
+    }
+    RemoveDirectoryA(restoreFolder.c_str());
+    if (plain < 0 || store < 0 || restore < 0) {
+        std::fprintf(stderr, "a step failed\n");
+        return 1;
+    }
+    std::printf("plain %.4f store %.4f restore %.4f\n", plain, store, restore);
+    return 0;
+}
