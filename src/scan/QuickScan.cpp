@@ -1,0 +1,168 @@
+#include "scan/QuickScan.h"
+
+#include <windows.h>
+
+#include "core/PathText.h"
+#include "core/RecordCandidates.h"
+#include "core/TextHelpers.h"
+#include "database/FileHelpers.h"
+#include "database/FileMd5.h"
+#include "platform/FileSystem.h"
+#include "scan/Alerts.h"
+
+namespace {
+
+// InfectedList keeps the first sixteen distinct hits of a scan for the log upload.
+constexpr int InfectedListLimit = 16;
+
+class RecordScan {
+public:
+    RecordScan(SharedState& state, RecordMachine& machine, QuickScanView& view)
+        : state_(state), machine_(machine), view_(view)
+    {
+    }
+
+    void FolderHit(const std::string& folder, const std::string& name, const std::string& now)
+    {
+        const MessageTable& m = state_.Messages;
+        state_.ScanFoundAny = true;
+        TFileList alert;
+        alert.Path = folder;
+        alert.Name = name;
+        alert.InfectedFolder = true;
+        alert.ListIndex = view_.AlertLineCount() - 1;
+        AddAlert(state_.AlertRecords, alert);
+        view_.AddAlertLine(m[11] + name); // even when the folder was an alert already
+        ++state_.DetectionCount;
+        view_.Log(now + m[12] + folder);
+        WalkInfectedFolder(folder, name, true, state_, view_);
+        Report(m[11] + name + " - Dir " + folder);
+    }
+
+    void FileHit(const std::string& path, const std::string& name, const std::string& now)
+    {
+        const MessageTable& m = state_.Messages;
+        std::string display = name;
+        const size_t lock = display.find("Lock:");
+        if (lock != std::string::npos)
+            display.erase(lock, 5);
+
+        machine_.EndProcessesByName(FileNamePartOf(path));
+        const std::string md5 = machine_.FileMd5Text(path);
+        if (state_.InfectedList.Count() < InfectedListLimit)
+            state_.InfectedList.Add(InfectedListLine(path, name, md5, FileSizeOf(path)));
+        state_.ScanFoundAny = true;
+        if (IsAlert(state_.AlertRecords, path))
+            return;
+
+        TFileList alert;
+        alert.Path = path;
+        alert.Name = name;
+        alert.Md5 = md5;
+        alert.ListIndex = view_.AlertLineCount() - 1;
+        AddAlert(state_.AlertRecords, alert);
+        view_.AddAlertLine(m[11] + display);
+        ++state_.DetectionCount;
+        view_.Log(now + m[5] + display + ") " + path);
+        Report(m[11] + display + " - File " + path);
+    }
+
+private:
+    void Report(const std::string& line)
+    {
+        if (!state_.ReportMode)
+            return;
+        if (!reportHeader_) {
+            const MessageTable& m = state_.Messages;
+            view_.Report("");
+            view_.Report(m[13]);
+            view_.Report(m[14]);
+            view_.Report(m[15]);
+            reportHeader_ = true;
+        }
+        view_.Report(line);
+    }
+
+    SharedState& state_;
+    RecordMachine& machine_;
+    QuickScanView& view_;
+    bool reportHeader_ = false;
+};
+
+} // namespace
+
+void ResetScanState(SharedState& state)
+{
+    state.AlertRecords.clear();
+    state.AbortRequested = false;
+    state.DetectionCount = 0;
+    state.ScanFoundAny = false;
+    state.InfectedList = StringList(true);
+}
+
+void ScanRecords(SharedState& state, RecordMachine& machine, const RootFolders& roots, const FolderLookup& lookup,
+                 QuickScanView& view)
+{
+    RecordRoots lines(roots);
+    RecordScan scan(state, machine, view);
+    state.DatabaseStream.Seek(0);
+    ReadDatabaseLine(state.DatabaseStream); // the date line
+    for (;;) {
+        const std::string now = view.Now();
+        if (state.AbortRequested || !machine.KeepGoing())
+            return;
+        const std::string line = ReadDatabaseLine(state.DatabaseStream);
+        if (line == EndLine)
+            return;
+        const LineKind kind = lines.Feed(line);
+        if (kind == LineKind::End)
+            return;
+        if (kind != LineKind::Record)
+            continue;
+        const SignatureRecord record = ParseRecord(line, lines.Root(), lookup);
+        CandidatesOf(record, machine, [&](const Candidate& candidate) {
+            if (candidate.Type == Candidate::Kind::Folder) {
+                scan.FolderHit(candidate.Path, candidate.Name, now);
+            } else {
+                for (const PathToTest& test : TestPathsOf(candidate, machine))
+                    if (machine.FileUsable(test.Path))
+                        scan.FileHit(test.Path, test.Name, now);
+            }
+            return !state.AbortRequested;
+        });
+    }
+}
+
+void WalkInfectedFolder(const std::string& folder, const std::string& name, bool recurse, SharedState& state,
+                        QuickScanView& view)
+{
+    const MessageTable& m = state.Messages;
+    const std::string now = view.Now();
+    const std::string base = (!folder.empty() && folder.back() == '\\') ? folder : folder + "\\";
+    for (FindFiles find(base + "*.*"); find.Valid(); find.Next()) {
+        const WIN32_FIND_DATAA& entry = find.Entry();
+        const std::string path = base + entry.cFileName;
+        TFileList alert;
+        alert.Path = path;
+        alert.Name = name;
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            alert.Md5 = Md5Text(FileMd5(path));
+            alert.FileInFolder = true;
+            AddAlert(state.AlertRecords, alert);
+            ++state.DetectionCount;
+            view.Log(now + m[5] + name + ") " + path);
+        } else if (recurse && entry.cFileName[0] != '.') {
+            alert.SubFolder = true;
+            AddAlert(state.AlertRecords, alert);
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                WalkInfectedFolder(path, name, true, state, view);
+        }
+    }
+}
+
+std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5,
+                             long long size)
+{
+    return "!Infected " + LowerCase(FileNamePartOf(path) + "=;" + FolderPartOf(path) + ";" + name + ";" + md5 + ";" +
+                                    std::to_string(size) + ";");
+}

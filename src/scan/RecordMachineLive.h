@@ -1,0 +1,50 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/DatabaseLines.h"
+#include "core/DatabaseText.h"
+#include "core/RecordMachine.h"
+#include "core/SignatureRecord.h"
+#include "core/StringList.h"
+
+// How record matching reaches the running processes; the process list functions
+// fill it. Either may be empty: no processes are then seen, or none is ended.
+struct ProcessAccess {
+    std::function<std::vector<std::string>()> ListRunningProcesses; // executable paths
+    std::function<void(const std::string&)> EndProcessesByName;
+};
+
+// Record matching against this machine. Make one per scan: the startup entries are
+// resolved once, at first use, and the running programs are read once and again
+// after a process was ended, since nothing else a scan does changes either.
+class LiveRecordMachine : public RecordMachine {
+public:
+    LiveRecordMachine(const StringList& startupEntries, ProcessAccess processes, Pump pump,
+                      const bool& abortRequested);
+
+    bool FileUsable(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    std::string ListMatching(const std::string& pattern) override;
+    std::string FileMd5Text(const std::string& path) override;
+    const std::vector<ResolvedEntry>& StartupEntries() override;
+    const std::vector<std::string>& RunningPrograms() override;
+    void EndProcessesByName(const std::string& fileName) override;
+    bool KeepGoing() override;
+
+private:
+    const StringList& startupEntries_;
+    ProcessAccess processes_;
+    Pump pump_;
+    const bool& abortRequested_;
+    std::optional<std::vector<ResolvedEntry>> resolved_;
+    std::optional<std::vector<std::string>> running_;
+};
+
+// The Windows, System32 and Program Files folders that root lines name.
+RootFolders MachineRootFolders();
+
+// ParseRecord with the placeholders expanded against this machine's folders.
+SignatureRecord ParseMachineRecord(const std::string& line, const std::string& root);

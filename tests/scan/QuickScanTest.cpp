@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "TestFolder.h"
+#include "core/TextHelpers.h"
+#include "database/FileMd5.h"
+#include "scan/QuickScan.h"
+#include "scan/RecordMachineLive.h"
+
+namespace {
+
+// Collects what the scan shows; the alert list starts with its "Scanning..." line.
+struct RecordingView : QuickScanView {
+    std::vector<std::string> log, lines{"Scanning..."}, report;
+    std::function<void()> onLog;
+    void Log(const std::string& line) override
+    {
+        log.push_back(line);
+        if (onLog)
+            onLog();
+    }
+    int AlertLineCount() override { return static_cast<int>(lines.size()); }
+    void AddAlertLine(const std::string& text) override { lines.push_back(text); }
+    void Report(const std::string& line) override { report.push_back(line); }
+    std::string Now() override { return "T"; }
+};
+
+struct Scan {
+    SharedState state;
+    RecordingView view;
+
+    // Scans a database of the given records with all three roots at `root`; the
+    // records start below a System32 root line.
+    void Run(const std::string& root, const std::string& records)
+    {
+        state.DatabaseStream =
+            MemoryStream("2026-12-10" + std::string(23, ' ') + "\r\n[System32Root]\r\n" + records + "_end\r\n");
+        ResetScanState(state);
+        LiveRecordMachine machine(state.StartupEntries, ProcessAccess{}, Pump{}, state.AbortRequested);
+        ScanRecords(state, machine, RootFolders{root, root, root}, FolderLookup{}, view);
+    }
+};
+
+} // namespace
+
+TEST(QuickScan, AnEmptyDatabaseFindsNothing)
+{
+    TestFolder dir;
+    Scan scan;
+    scan.Run(dir.Path(), "");
+    EXPECT_FALSE(scan.state.ScanFoundAny);
+    EXPECT_TRUE(scan.state.AlertRecords.empty());
+    EXPECT_TRUE(scan.view.log.empty());
+}
+
+TEST(QuickScan, AFileReachedTwiceGivesOneAlertLineAndLogLine)
+{
+    TestFolder dir;
+    const std::string worm = dir.Write("worm.exe", std::string(40, 'w'));
+    Scan scan;
+    scan.Run(dir.Path(), "[Start]\r\n[System32Root]\r\n[W32.Worm]:worm.exe\r\n[W32.Worm]:WORM.EXE\r\n[Other]:absent.exe\r\n");
+
+    ASSERT_EQ(scan.state.AlertRecords.size(), 1u);
+    const TFileList& alert = scan.state.AlertRecords[0];
+    EXPECT_EQ(alert.Path, worm);
+    EXPECT_EQ(alert.Name, "W32.Worm");
+    EXPECT_EQ(alert.Md5, Md5Text(FileMd5(worm)));
+    EXPECT_EQ(alert.ListIndex, 0);
+    EXPECT_EQ(scan.view.lines, (std::vector<std::string>{"Scanning...", "Infected with W32.Worm"}));
+    EXPECT_EQ(scan.view.log, std::vector<std::string>{"T: Infected file (W32.Worm) " + worm});
+    EXPECT_EQ(scan.state.DetectionCount, 1);
+    EXPECT_TRUE(scan.state.ScanFoundAny);
+    ASSERT_EQ(scan.state.InfectedList.Count(), 1);
+    EXPECT_EQ(scan.state.InfectedList[0], "!Infected worm.exe=;" + LowerCase(dir.Path()) + "\\;w32.worm;" +
+                                              alert.Md5 + ";40;");
+    EXPECT_TRUE(scan.view.report.empty());
+}
+
+TEST(QuickScan, AFolderHitRecordsTheFolderAndEverythingInIt)
+{
+    TestFolder dir;
+    CreateDirectoryA((dir / "bad").c_str(), nullptr);
+    CreateDirectoryA((dir / "bad\\sub").c_str(), nullptr);
+    dir.Write("bad\\one.exe", "1");
+    dir.Write("bad\\two.dll", "2");
+    dir.Write("bad\\sub\\three.exe", "3");
+    Scan scan;
+    scan.state.ReportMode = true;
+    scan.Run(dir.Path(), "[Trojan.Dir]:bad\\\\\r\n");
+
+    // One line, five records, a count of four: the folder and its three files.
+    EXPECT_EQ(scan.view.lines.size(), 2u);
+    ASSERT_EQ(scan.state.AlertRecords.size(), 5u);
+    EXPECT_EQ(scan.state.DetectionCount, 4);
+    EXPECT_TRUE(scan.state.AlertRecords[0].InfectedFolder);
+    EXPECT_EQ(scan.state.AlertRecords[0].Path, dir / "bad");
+    int files = 0, subFolders = 0;
+    for (const TFileList& a : scan.state.AlertRecords) {
+        files += a.FileInFolder;
+        subFolders += a.SubFolder;
+        EXPECT_EQ(a.Name, "Trojan.Dir");
+    }
+    EXPECT_EQ(files, 3);
+    EXPECT_EQ(subFolders, 1);
+    EXPECT_EQ(scan.view.log.front(), "T: Infected directory " + (dir / "bad"));
+    EXPECT_EQ(scan.view.report, (std::vector<std::string>{"", scan.state.Messages[13], scan.state.Messages[14],
+                                                          scan.state.Messages[15],
+                                                          "Infected with Trojan.Dir - Dir " + (dir / "bad")}));
+}
+
+TEST(QuickScan, ALinkInsideAnInfectedFolderIsRecordedButNeverEntered)
+{
+    // Q:\links\up is a link back to Q:\ (made by the test prefix's set-up).
+    Scan scan;
+    scan.Run("Q:", "[Trojan.Links]:links\\\\\r\n");
+    ASSERT_EQ(scan.state.AlertRecords.size(), 2u);
+    EXPECT_EQ(scan.state.AlertRecords[1].Path, "Q:\\links\\up");
+    EXPECT_TRUE(scan.state.AlertRecords[1].SubFolder);
+    EXPECT_EQ(scan.state.DetectionCount, 1);
+}
+
+TEST(QuickScan, OnlySixteenHitsEnterTheInfectedList)
+{
+    TestFolder dir;
+    std::string records;
+    for (int i = 0; i < 17; ++i) {
+        dir.Write("w" + std::to_string(i) + ".exe", "body");
+        records += "[Worm." + std::to_string(i) + "]:w" + std::to_string(i) + ".exe\r\n";
+    }
+    Scan scan;
+    scan.Run(dir.Path(), records);
+    EXPECT_EQ(scan.state.AlertRecords.size(), 17u);
+    EXPECT_EQ(scan.state.InfectedList.Count(), 16);
+    EXPECT_EQ(scan.state.AlertRecords[16].ListIndex, 16);
+}
+
+TEST(QuickScan, WildcardHitsAreLockedAndShownWithoutTheMarker)
+{
+    TestFolder dir;
+    const std::string found = dir.Write("abq.exe", std::string(20, 'q'));
+    Scan scan;
+    scan.Run(dir.Path(), "[W.Wild]:ab<>.exe\r\n");
+    ASSERT_EQ(scan.state.AlertRecords.size(), 1u);
+    EXPECT_EQ(scan.state.AlertRecords[0].Name, "Lock:Sys32.abq");
+    EXPECT_EQ(scan.view.lines.back(), "Infected with Sys32.abq");
+    EXPECT_EQ(scan.view.log.back(), "T: Infected file (Sys32.abq) " + found);
+}
+
+TEST(QuickScan, AbortStopsAtTheNextRecord)
+{
+    TestFolder dir;
+    for (const char* name : {"a.exe", "b.exe", "c.exe"})
+        dir.Write(name, "body");
+    Scan scan;
+    scan.view.onLog = [&] { scan.state.AbortRequested = true; };
+    scan.Run(dir.Path(), "[A]:a.exe\r\n[B]:b.exe\r\n[C]:c.exe\r\n");
+    EXPECT_EQ(scan.state.AlertRecords.size(), 1u);
+    EXPECT_TRUE(scan.state.AbortRequested);
+}
