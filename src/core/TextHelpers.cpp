@@ -98,3 +98,15 @@ std::string FieldAt(const std::string& text, int n, char separator)
     }
     return std::string();
 }
+
+std::vector<std::string> SplitAtCommas(const std::string& text)
+{
+    const std::string ended = (!text.empty() && text.back() == ',') ? text : text + ",";
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (size_t comma = ended.find(','); comma != std::string::npos; comma = ended.find(',', start)) {
+        pieces.push_back(ended.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return pieces;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // Lower-cases the ASCII letters only; other 8-bit characters stay as they are.
 inline char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -25,6 +26,10 @@ std::string DigitsOnly(const std::string& text);
 
 // The number of separators in the text, compared ignoring letter case.
 int FieldCount(const std::string& text, char separator);
+// The pieces before each ",", not trimmed, after one "," is appended to a text that
+// does not end with one: "" gives one empty piece, "a,b" and "a,b," give two.
+std::vector<std::string> SplitAtCommas(const std::string& text);
+
 // The n-th (0-based) field that a separator ends; a trailing part without a
 // separator is never a field. Empty when there is no such field.
 std::string FieldAt(const std::string& text, int n, char separator);

@@ -77,3 +77,12 @@ TEST(RegistryRoots, NamesTheFiveRootsAndLeavesOthersAlone)
         EXPECT_EQ(name, "unchanged");
     }
 }
+
+TEST(TextHelpers, SplitAtCommasKeepsEmptyAndUntrimmedPieces)
+{
+    using Pieces = std::vector<std::string>;
+    EXPECT_EQ(SplitAtCommas(""), Pieces{""});
+    EXPECT_EQ(SplitAtCommas("a.dll,b.dll"), (Pieces{"a.dll", "b.dll"}));
+    EXPECT_EQ(SplitAtCommas("a.dll, b.dll,"), (Pieces{"a.dll", " b.dll"}));
+    EXPECT_EQ(SplitAtCommas(",,"), (Pieces{"", ""}));
+}
