@@ -24,3 +24,33 @@ gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_core)
+
+# Fuzz targets (fuzz/*_fuzz.cpp). Each is built with the normal compiler and the
+# sanitizers around a replay main, which the tests run over the seed corpus and a
+# fixed number of mutated inputs; with clang, a libFuzzer build too, for real runs
+# (scripts/fuzz) and a short bounded one in the tests.
+find_program(CLANGXX NAMES clang++ clang++-14)
+file(GLOB FUZZ_TARGETS CONFIGURE_DEPENDS fuzz/*_fuzz.cpp)
+file(GLOB FUZZ_HEADERS CONFIGURE_DEPENDS src/core/*.h src/ui/*.h tests/core/*.h)
+foreach(source IN LISTS FUZZ_TARGETS)
+  get_filename_component(name ${source} NAME_WE)
+  set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
+  string(REGEX REPLACE "_fuzz$" "" corpus ${corpus})
+  add_executable(${name}_replay ${source} fuzz/SmokeMain.cpp)
+  target_link_libraries(${name}_replay PRIVATE pyrafix_core_checked)
+  add_test(NAME fuzz.${name}.replay COMMAND ${name}_replay -runs=3000 ${corpus})
+  if(CLANGXX)
+    set(flags -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    add_custom_command(
+      OUTPUT ${CMAKE_BINARY_DIR}/bin/${name}
+      COMMAND ${CLANGXX} ${flags} -I${CMAKE_SOURCE_DIR}/src ${source} ${PORTABLE_SOURCES} -lbz2
+              -o ${CMAKE_BINARY_DIR}/bin/${name}
+      DEPENDS ${source} ${PORTABLE_SOURCES} ${FUZZ_HEADERS}
+      COMMENT "Building ${name} with libFuzzer")
+    add_custom_target(${name} ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/${name})
+    # New inputs go to a folder emptied first, so each run does the same work.
+    set(found ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+    add_test(NAME fuzz.${name}.libfuzzer
+             COMMAND sh -c "rm -rf '${found}' && mkdir -p '${found}' && exec '${CMAKE_BINARY_DIR}/bin/${name}' -runs=10000 -max_len=512 -seed=1 '${found}' '${corpus}'")
+  endif()
+endforeach()
