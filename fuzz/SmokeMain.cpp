@@ -16,9 +16,35 @@ namespace {
 
 // Pieces of the grammar worth splicing in: they reach the branches that random
 // bytes rarely spell.
-const char* const Tokens[] = {"<>", "??", "?", "&", "!", "randomA", "/0/", "::", ":", "\\\\", "\\", "[", "]",
-                              "%%af%%", "%%rt%%", "%%", "[Start]", "[Win32Root]", "[System32Root]",
-                              "[ProgramFiles32Root]", "_end", ".exe", "a", "z", "9", "\nF ", "\nE ", "\nP ", "\nD "};
+const char* const Tokens[] = {"<>",
+                              "??",
+                              "?",
+                              "&",
+                              "!",
+                              "randomA",
+                              "/0/",
+                              "::",
+                              ":",
+                              "\\\\",
+                              "\\",
+                              "[",
+                              "]",
+                              "%%af%%",
+                              "%%rt%%",
+                              "%%",
+                              "[Start]",
+                              "[Win32Root]",
+                              "[System32Root]",
+                              "[ProgramFiles32Root]",
+                              "_end",
+                              ".exe",
+                              "a",
+                              "z",
+                              "9",
+                              "\nF ",
+                              "\nE ",
+                              "\nP ",
+                              "\nD "};
 
 uint64_t state = 0x9E3779B97F4A7C15ull;
 uint64_t Next()

@@ -22,8 +22,7 @@ struct ProcessAccess {
 // after a process was ended, since nothing else a scan does changes either.
 class LiveRecordMachine : public RecordMachine {
 public:
-    LiveRecordMachine(const StringList& startupEntries, ProcessAccess processes, Pump pump,
-                      const bool& abortRequested);
+    LiveRecordMachine(const StringList& startupEntries, ProcessAccess processes, Pump pump, const bool& abortRequested);
 
     bool FileUsable(const std::string& path) override;
     bool FolderExists(const std::string& path) override;

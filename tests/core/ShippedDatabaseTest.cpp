@@ -86,8 +86,8 @@ TEST(ShippedDatabase, EveryLineIsAValidRecordAndEveryFormIsUsed)
             used.insert("randomA");
     }
     EXPECT_GT(records, 50);
-    for (const char* form : {"[Start]", "[Win32Root]", "[System32Root]", "[ProgramFiles32Root]", "fingerprint",
-                             "folder", "/0/", "default name", "placeholder", "subfolder", "<>", "??", "&",
-                             "& with !", "?", "randomA"})
+    for (const char* form :
+         {"[Start]", "[Win32Root]", "[System32Root]", "[ProgramFiles32Root]", "fingerprint", "folder", "/0/",
+          "default name", "placeholder", "subfolder", "<>", "??", "&", "& with !", "?", "randomA"})
         EXPECT_EQ(used.count(form), 1u) << "no record uses " << form;
 }
