@@ -6,9 +6,9 @@
 #include <string>
 
 #include "../tests/core/FakeRecordMachine.h"
-#include "core/DatabaseLines.h"
+#include "core/DatabaseText.h"
 #include "core/RandomNames.h"
-#include "core/RecordCandidates.h"
+#include "core/RecordWalk.h"
 #include "core/StartupPatterns.h"
 
 namespace {
@@ -50,27 +50,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
-    RecordRoots roots(RootFolders{"C:\\W", "C:\\W\\system32", "C:\\Program Files"});
+    std::string database = "2026-12-10\r\n";
     for (const std::string& line : lines) {
         (void)StartupPatternMatches(line, machine);
         (void)FitsCharacterSet(line.substr(0, line.size() / 2), line.substr(line.size() / 2));
         if (RandomNameFamily(line).size() > MaxRandomNames)
             __builtin_trap();
-
-        const LineKind kind = roots.Feed(line);
-        if (kind == LineKind::End)
-            break;
-        if (kind != LineKind::Record)
-            continue;
-        const SignatureRecord record = ParseRecord(line, roots.Root(), FuzzFolder);
-        // A folder record must never stand for a root, a drive or nothing at all.
-        if (record.Kind == RecordKind::Folder && (record.Folder.empty() || record.Folder == roots.Root()))
+        // A folder record must never stand for its root itself.
+        const SignatureRecord record = ParseRecord(line, "C:\\W", FuzzFolder);
+        if (record.Kind == RecordKind::Folder && (record.Folder.empty() || record.Folder == "C:\\W"))
             __builtin_trap();
-        CandidatesOf(record, machine, [&](const Candidate& candidate) {
-            for (const PathToTest& path : TestPathsOf(candidate, machine))
-                (void)machine.FileUsable(path.Path);
-            return true;
-        });
+        database += line + "\r\n";
     }
+    MemoryStream stream(database);
+    DatabaseDate(stream, "");
+    WalkDatabaseRecords(stream, RootFolders{"C:\\W", "C:\\W\\system32", "C:\\Program Files"}, FuzzFolder, machine,
+                        RecordWalkEvents{});
     return 0;
 }
