@@ -30,6 +30,18 @@ target_link_libraries(bench_core PRIVATE pyrafix_core)
 # fixed number of mutated inputs; with clang, a libFuzzer build too, for real runs
 # (scripts/fuzz) and a short bounded one in the tests.
 find_program(CLANGXX NAMES clang++ clang++-14)
+set(LIBFUZZER OFF)
+if(CLANGXX)
+  # clang without its runtime package cannot link -fsanitize=fuzzer: check once.
+  set(check ${CMAKE_BINARY_DIR}/libfuzzer-check.cpp)
+  file(WRITE ${check} "#include <cstddef>\n#include <cstdint>\n"
+                      "extern \"C\" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }\n")
+  execute_process(COMMAND ${CLANGXX} -fsanitize=fuzzer ${check} -o ${CMAKE_BINARY_DIR}/libfuzzer-check
+                  RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+  if(result EQUAL 0)
+    set(LIBFUZZER ON)
+  endif()
+endif()
 file(GLOB FUZZ_TARGETS CONFIGURE_DEPENDS fuzz/*_fuzz.cpp)
 file(GLOB FUZZ_HEADERS CONFIGURE_DEPENDS src/core/*.h src/ui/*.h tests/core/*.h)
 foreach(source IN LISTS FUZZ_TARGETS)
@@ -39,7 +51,7 @@ foreach(source IN LISTS FUZZ_TARGETS)
   add_executable(${name}_replay ${source} fuzz/SmokeMain.cpp)
   target_link_libraries(${name}_replay PRIVATE pyrafix_core_checked)
   add_test(NAME fuzz.${name}.replay COMMAND ${name}_replay -runs=3000 ${corpus})
-  if(CLANGXX)
+  if(LIBFUZZER)
     set(flags -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
     add_custom_command(
       OUTPUT ${CMAKE_BINARY_DIR}/bin/${name}
