@@ -30,3 +30,45 @@ file(GLOB NATIVE_ONLY_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
 find_library(CRYPTOPP_LIBRARY NAMES cryptopp crypto++ REQUIRED)
 target_sources(core_tests PRIVATE ${NATIVE_ONLY_TEST_SOURCES})
 target_link_libraries(core_tests PRIVATE ${CRYPTOPP_LIBRARY})
+
+# Fuzz targets (fuzz/*_fuzz.cpp). Each is built with the normal compiler and the
+# sanitizers around a replay main, which the tests run over the seed corpus and a
+# fixed number of mutated inputs; with clang, a libFuzzer build too, for real runs
+# (scripts/fuzz) and a short bounded one in the tests.
+find_program(CLANGXX NAMES clang++ clang++-14)
+set(LIBFUZZER OFF)
+if(CLANGXX)
+  # clang without its runtime package cannot link -fsanitize=fuzzer: check once.
+  set(check ${CMAKE_BINARY_DIR}/libfuzzer-check.cpp)
+  file(WRITE ${check} "#include <cstddef>\n#include <cstdint>\n"
+                      "extern \"C\" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }\n")
+  execute_process(COMMAND ${CLANGXX} -fsanitize=fuzzer ${check} -o ${CMAKE_BINARY_DIR}/libfuzzer-check
+                  RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+  if(result EQUAL 0)
+    set(LIBFUZZER ON)
+  endif()
+endif()
+file(GLOB FUZZ_TARGETS CONFIGURE_DEPENDS fuzz/*_fuzz.cpp)
+file(GLOB FUZZ_HEADERS CONFIGURE_DEPENDS src/core/*.h src/ui/*.h tests/core/*.h)
+foreach(source IN LISTS FUZZ_TARGETS)
+  get_filename_component(name ${source} NAME_WE)
+  set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
+  string(REGEX REPLACE "_fuzz$" "" corpus ${corpus})
+  add_executable(${name}_replay ${source} fuzz/SmokeMain.cpp)
+  target_link_libraries(${name}_replay PRIVATE pyrafix_core_checked)
+  add_test(NAME fuzz.${name}.replay COMMAND ${name}_replay -runs=3000 ${corpus})
+  if(LIBFUZZER)
+    set(flags -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    add_custom_command(
+      OUTPUT ${CMAKE_BINARY_DIR}/bin/${name}
+      COMMAND ${CLANGXX} ${flags} -I${CMAKE_SOURCE_DIR}/src ${source} ${PORTABLE_SOURCES} -lbz2
+              -o ${CMAKE_BINARY_DIR}/bin/${name}
+      DEPENDS ${source} ${PORTABLE_SOURCES} ${FUZZ_HEADERS}
+      COMMENT "Building ${name} with libFuzzer")
+    add_custom_target(${name} ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/${name})
+    # New inputs go to a folder emptied first, so each run does the same work.
+    set(found ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+    add_test(NAME fuzz.${name}.libfuzzer
+             COMMAND sh -c "rm -rf '${found}' && mkdir -p '${found}' && exec '${CMAKE_BINARY_DIR}/bin/${name}' -runs=10000 -max_len=512 -seed=1 '${found}' '${corpus}'")
+  endif()
+endforeach()

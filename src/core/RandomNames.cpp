@@ -20,7 +20,10 @@ long long NumberOf(const std::string& digits)
 
 } // namespace
 
-bool HasRandomNames(const std::string& fileName) { return fileName.find("??") != std::string::npos; }
+bool HasRandomNames(const std::string& fileName)
+{
+    return fileName.find("??") != std::string::npos;
+}
 
 std::vector<std::string> RandomNameFamily(const std::string& fileName)
 {

@@ -11,8 +11,8 @@ using Visit = std::function<bool(const Candidate&)>;
 
 // Steps 5 and 6 for one file: a running copy replaces the path, and a random-name
 // family stands for each of its members.
-bool FileCandidates(const SignatureRecord& record, const std::string& file, const std::string& name,
-                    std::string path, bool found, RecordMachine& machine, const Visit& visit)
+bool FileCandidates(const SignatureRecord& record, const std::string& file, const std::string& name, std::string path,
+                    bool found, RecordMachine& machine, const Visit& visit)
 {
     if (!found && !record.NoRunningCopy) {
         const std::string wanted = LowerCase("\\" + file);
@@ -39,11 +39,17 @@ bool FileCandidates(const SignatureRecord& record, const std::string& file, cons
     return true;
 }
 
-std::string WildcardName(const std::string& fileName) { return "Lock:Sys32." + NameBeforeFirstDot(fileName); }
+std::string WildcardName(const std::string& fileName)
+{
+    return "Lock:Sys32." + NameBeforeFirstDot(fileName);
+}
 
 } // namespace
 
-std::string LockedPatternName(const std::string& path) { return WildcardName(FileNamePartOf(path)); }
+std::string LockedPatternName(const std::string& path)
+{
+    return WildcardName(FileNamePartOf(path));
+}
 
 bool CandidatesOf(const SignatureRecord& record, RecordMachine& machine, const Visit& visit)
 {

@@ -12,10 +12,10 @@ enum class RecordKind {
 
 // One database record, parsed.
 struct SignatureRecord {
-    std::string Md5;    // empty when absent or "0"
-    std::string Name;   // detection name, or the default name made up from the file part
-    std::string File;   // file part, placeholders expanded; empty for folder and "::" records
-    std::string Folder; // the current root (plus a folder record's folder), expanded
+    std::string Md5;            // empty when absent or "0"
+    std::string Name;           // detection name, or the default name made up from the file part
+    std::string File;           // file part, placeholders expanded; empty for folder and "::" records
+    std::string Folder;         // the current root (plus a folder record's folder), expanded
     bool NoRunningCopy = false; // "/0/": the running processes are not searched
     RecordKind Kind = RecordKind::Nothing;
 };

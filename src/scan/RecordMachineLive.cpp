@@ -13,13 +13,25 @@ LiveRecordMachine::LiveRecordMachine(const StringList& startupEntries, ProcessAc
 {
 }
 
-bool LiveRecordMachine::FileUsable(const std::string& path) { return ::FileUsable(path); }
+bool LiveRecordMachine::FileUsable(const std::string& path)
+{
+    return ::FileUsable(path);
+}
 
-bool LiveRecordMachine::FolderExists(const std::string& path) { return DirectoryExists(path); }
+bool LiveRecordMachine::FolderExists(const std::string& path)
+{
+    return DirectoryExists(path);
+}
 
-std::string LiveRecordMachine::ListMatching(const std::string& pattern) { return ::ListMatching(pattern, pump_); }
+std::string LiveRecordMachine::ListMatching(const std::string& pattern)
+{
+    return ::ListMatching(pattern, pump_);
+}
 
-std::string LiveRecordMachine::FileMd5Text(const std::string& path) { return Md5Text(FileMd5(path)); }
+std::string LiveRecordMachine::FileMd5Text(const std::string& path)
+{
+    return Md5Text(FileMd5(path));
+}
 
 const std::vector<ResolvedEntry>& LiveRecordMachine::StartupEntries()
 {
@@ -58,7 +70,10 @@ bool LiveRecordMachine::KeepGoing()
     return !abortRequested_;
 }
 
-RootFolders MachineRootFolders() { return RootFolders{WindowsFolder(), SystemFolder(), ProgramFilesFolder()}; }
+RootFolders MachineRootFolders()
+{
+    return RootFolders{WindowsFolder(), SystemFolder(), ProgramFilesFolder()};
+}
 
 SignatureRecord ParseMachineRecord(const std::string& line, const std::string& root)
 {

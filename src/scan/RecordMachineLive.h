@@ -19,11 +19,11 @@ struct ProcessAccess {
 
 // Record matching against this machine. Make one per scan: the startup entries are
 // resolved once, at first use, and the running programs are read once and again
-// after a process was ended, since nothing else a scan does changes either.
+// after a process was ended, since nothing else a scan does changes either. The
+// entries and the abort flag are read where they are, so they must outlive it.
 class LiveRecordMachine : public RecordMachine {
 public:
-    LiveRecordMachine(const StringList& startupEntries, ProcessAccess processes, Pump pump,
-                      const bool& abortRequested);
+    LiveRecordMachine(const StringList& startupEntries, ProcessAccess processes, Pump pump, const bool& abortRequested);
 
     bool FileUsable(const std::string& path) override;
     bool FolderExists(const std::string& path) override;

@@ -45,7 +45,8 @@ struct FakeRecordMachine : RecordMachine {
                 continue;
             const bool match = star == std::string::npos
                                    ? lower == wildcard
-                                   : lower.size() >= head.size() + tail.size() && lower.compare(0, head.size(), head) == 0 &&
+                                   : lower.size() >= head.size() + tail.size() &&
+                                         lower.compare(0, head.size(), head) == 0 &&
                                          lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0;
             if (match)
                 result += folder + file.substr(file.find_last_of('\\') + 1) + ";";

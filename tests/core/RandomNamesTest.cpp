@@ -11,10 +11,10 @@ TEST(RandomNames, LettersAndNumbersCountUpToButNotIncludingTheEnd)
         {"run??1?4?.exe", {"run1.exe", "run2.exe", "run3.exe"}},
         {"x??r?t?.dll", {"xr.dll", "xs.dll", "xq.dll"}}, // "q" follows "s" in Alphabet
         {"k??a1?c3?.exe", {"ka1.exe", "ka2.exe", "kb1.exe", "kb2.exe"}},
-        {"w??d?a?.exe", {}},                 // the range runs backwards: no member
-        {"n??5?2?.exe", {"n5.exe"}},         // numbers make one pass at least
-        {"ab??", {"ab"}},                    // no body
-        {"q??ab?c?.exe", {"q.exe"}},         // not single letters: one pass, letters removed
+        {"w??d?a?.exe", {}},         // the range runs backwards: no member
+        {"n??5?2?.exe", {"n5.exe"}}, // numbers make one pass at least
+        {"ab??", {"ab"}},            // no body
+        {"q??ab?c?.exe", {"q.exe"}}, // not single letters: one pass, letters removed
         {"z??9?11?.sys", {"z9.sys", "z10.sys"}},
     };
     for (const auto& [name, members] : cases)

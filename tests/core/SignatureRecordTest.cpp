@@ -12,10 +12,14 @@ std::optional<std::string> FakeFolder(const FolderRef& ref)
 const char* KindText(RecordKind kind)
 {
     switch (kind) {
-    case RecordKind::Nothing: return "nothing";
-    case RecordKind::FingerprintOnly: return "fingerprint";
-    case RecordKind::Folder: return "folder";
-    case RecordKind::File: return "file";
+    case RecordKind::Nothing:
+        return "nothing";
+    case RecordKind::FingerprintOnly:
+        return "fingerprint";
+    case RecordKind::Folder:
+        return "folder";
+    case RecordKind::File:
+        return "file";
     }
     return "?";
 }
@@ -31,7 +35,8 @@ TEST(SignatureRecord, ParsesEveryFormIntoItsFields)
         bool noRunningCopy;
     };
     const Case cases[] = {
-        {"[Bad.A]:evil.sys", "C:\\W\\system32\\drivers\\", "file", "", "Bad.A", "evil.sys", "C:\\W\\system32\\drivers\\", false},
+        {"[Bad.A]:evil.sys", "C:\\W\\system32\\drivers\\", "file", "", "Bad.A", "evil.sys",
+         "C:\\W\\system32\\drivers\\", false},
         {"[Bad.A]:evil.sys   ", "C:\\W   ", "file", "", "Bad.A", "evil.sys", "C:\\W", false},
         {"[Bare]:bare.exe", "", "file", "", "Bare", "bare.exe", "", false},
         {"/" + std::string(md5) + "/[Fp]:a.exe", "C:\\W", "file", md5, "Fp", "a.exe", "C:\\W", false},
