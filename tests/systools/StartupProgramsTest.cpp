@@ -113,7 +113,10 @@ TEST(StartupPrograms, FolderShortcutsShowTheirTargetAndRemovalKeepsIt)
     const std::string target = dir.Write("tool.exe", std::string(64, 'x'));
     const std::string link = std::string(startup) + "\\pyrafix-tool.lnk";
     const std::string plain = std::string(startup) + "\\pyrafix-plain.bat";
-    ASSERT_TRUE(CreateShortcut(link, target));
+    // Made outside the Start Menu and moved in: Wine's shell link saves into the Start
+    // Menu also start winemenubuilder, which writes desktop entries outside the prefix.
+    ASSERT_TRUE(CreateShortcut(dir / "made.lnk", target));
+    ASSERT_TRUE(MoveFileA((dir / "made.lnk").c_str(), link.c_str()));
     CopyFileA(target.c_str(), plain.c_str(), FALSE);
 
     const std::vector<StartupRow> rows = LoadStartupPrograms().Folders;
