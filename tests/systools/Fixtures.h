@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,13 +29,19 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        EXPECT_TRUE(CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+        // No console at all: a console of its own would get a host process that can
+        // outlive a fixture ended early and hold the test runner's output open.
+        EXPECT_TRUE(CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                                    nullptr, &startup, &info))
             << path;
         process_ = info.hProcess;
         id_ = info.dwProcessId;
         if (info.hThread)
             CloseHandle(info.hThread);
+        // Wait until its modules can be read, so the tests see it fully started.
+        char module[MAX_PATH];
+        for (int i = 0; i < 100 && process_ && !GetModuleFileNameExA(process_, nullptr, module, MAX_PATH); ++i)
+            Sleep(50);
     }
     ~RunningFixture()
     {
