@@ -47,6 +47,12 @@ std::string ServiceExecutable(const std::string& binaryPath, bool appendExe)
 
 } // namespace
 
-std::string ServiceVersionFile(const std::string& binaryPath) { return ServiceExecutable(binaryPath, true); }
+std::string ServiceVersionFile(const std::string& binaryPath)
+{
+    return ServiceExecutable(binaryPath, true);
+}
 
-std::string ServicePropertiesFile(const std::string& binaryPath) { return ServiceExecutable(binaryPath, false); }
+std::string ServicePropertiesFile(const std::string& binaryPath)
+{
+    return ServiceExecutable(binaryPath, false);
+}

@@ -20,7 +20,10 @@ StartupTagKey StartupTagLocation(const std::string& tag)
     return key;
 }
 
-bool StartupTagDisabled(const std::string& tag) { return tag.find("_B") != std::string::npos; }
+bool StartupTagDisabled(const std::string& tag)
+{
+    return tag.find("_B") != std::string::npos;
+}
 
 StartupMove StartupMoveFor(const std::string& tag, bool checked)
 {

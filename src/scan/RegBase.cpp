@@ -49,7 +49,10 @@ bool RemovePass(const std::string& basePath, const std::string& lowerPath, const
 
 } // namespace
 
-std::string RegBasePath() { return ProgramFolder() + "RegBase.rgk"; }
+std::string RegBasePath()
+{
+    return ProgramFolder() + "RegBase.rgk";
+}
 
 bool EnumStartupValues(const StartupValueHandler& handler, const std::string& basePath)
 {

@@ -16,8 +16,8 @@ bool ReadUpperFilters(const RegKey& key, std::string& buffer, bool& present)
     std::string data(UpperFiltersBufferSize, ' ');
     DWORD type = REG_NONE;
     DWORD size = UpperFiltersBufferSize;
-    const LONG rc = RegQueryValueExA(key.Get(), "UpperFilters", nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                                     &size);
+    const LONG rc =
+        RegQueryValueExA(key.Get(), "UpperFilters", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
     present = rc == ERROR_SUCCESS;
     if (rc == ERROR_FILE_NOT_FOUND) {
         buffer = UpperFiltersBuffer("");
@@ -53,7 +53,10 @@ std::vector<KeyboardFilterRow> ScanKeyboardFilterDriver()
     return rows;
 }
 
-std::string DelKBfQuestion(const std::string& name) { return "Disable [" + name + "] ?"; }
+std::string DelKBfQuestion(const std::string& name)
+{
+    return "Disable [" + name + "] ?";
+}
 
 bool DelKBf(const KeyboardFilterRow& row, const std::function<bool(const std::string& question)>& confirm)
 {

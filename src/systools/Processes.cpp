@@ -10,7 +10,10 @@
 
 namespace {
 
-UniqueHandle ProcessSnapshot() { return UniqueHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)); }
+UniqueHandle ProcessSnapshot()
+{
+    return UniqueHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+}
 
 // The process's executable path, or empty when the process cannot be opened or read.
 std::string ExecutablePath(DWORD id)

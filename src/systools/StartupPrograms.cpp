@@ -10,7 +10,10 @@ namespace {
 
 constexpr const char* ShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-HKEY RootOf(bool currentUser) { return currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+HKEY RootOf(bool currentUser)
+{
+    return currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
 
 } // namespace
 
@@ -96,4 +99,7 @@ bool ApplyStartupCheck(StartupRow& row)
     return true;
 }
 
-bool RemoveStartupFolderEntry(const StartupRow& row) { return DeleteFileA(row.File.c_str()) != FALSE; }
+bool RemoveStartupFolderEntry(const StartupRow& row)
+{
+    return DeleteFileA(row.File.c_str()) != FALSE;
+}

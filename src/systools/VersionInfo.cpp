@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const VersionKeyNames[] = {"CompanyName",      "FileDescription", "FileVersion", "InternalName",
+const char* const VersionKeyNames[] = {"CompanyName",    "FileDescription",  "FileVersion", "InternalName",
                                        "LegalCopyright", "OriginalFilename", "ProductName", "ProductVersion"};
 
 } // namespace

@@ -15,8 +15,8 @@ public:
         root_ = std::string("Software\\PyrafixTest\\") + info->name();
         EXPECT_TRUE(first.Create(HKEY_CURRENT_USER, root_ + "\\Run"));
         EXPECT_TRUE(second.Create(HKEY_CURRENT_USER, root_ + "\\RunOnce"));
-        path = dir.Write("RegBase.rgk", count + "\r\n1\r\n" + root_ + "\\Run\r\nRun\r\n1\r\n" + root_ +
-                                            "\\RunOnce\r\nRunOnce\r\n");
+        path = dir.Write("RegBase.rgk",
+                         count + "\r\n1\r\n" + root_ + "\\Run\r\nRun\r\n1\r\n" + root_ + "\\RunOnce\r\nRunOnce\r\n");
     }
     ~PlantedBase()
     {

@@ -16,7 +16,10 @@ inline std::string FixtureFolder()
     return self.substr(0, self.find_last_of('\\') + 1);
 }
 
-inline std::string FixturePath(const std::string& name) { return FixtureFolder() + name; }
+inline std::string FixturePath(const std::string& name)
+{
+    return FixtureFolder() + name;
+}
 
 // A copy of the waiting fixture under a chosen path, started; ended and waited for
 // when the object goes.
@@ -57,7 +60,10 @@ public:
 
     DWORD Id() const { return id_; }
     // True when the process ended within the time given.
-    bool Ended(DWORD milliseconds = 10000) const { return WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0; }
+    bool Ended(DWORD milliseconds = 10000) const
+    {
+        return WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+    }
 
 private:
     std::string path_;

@@ -25,7 +25,8 @@ public:
     {
         SERVICE_STATUS status{};
         ControlService(service_, SERVICE_CONTROL_STOP, &status);
-        for (int i = 0; i < 40 && QueryServiceStatus(service_, &status) && status.dwCurrentState != SERVICE_STOPPED; ++i)
+        for (int i = 0; i < 40 && QueryServiceStatus(service_, &status) && status.dwCurrentState != SERVICE_STOPPED;
+             ++i)
             Sleep(250);
         DeleteService(service_);
         CloseServiceHandle(service_);
@@ -112,9 +113,9 @@ TEST(Services, NonMicrosoftMark)
     } cases[] = {
         {FixturePath("fixture_service.exe") + " -k x", false},
         {"\"" + FixturePath("version_full.exe") + "\" /s", false},
-        {gap, true},                                     // copyright not read: after the missing key
-        {FixturePath("idle_process.exe"), true},         // no version resource
-        {"system32\\fixture_service.exe", true},         // relative to the system root: not found
+        {gap, true},                                          // copyright not read: after the missing key
+        {FixturePath("idle_process.exe"), true},              // no version resource
+        {"system32\\fixture_service.exe", true},              // relative to the system root: not found
         {FixturePath("FIXTURE_SERVICE.EXE") + " /run", true}, // ".exe" appended to the upper-case name
     };
     for (const auto& c : cases)

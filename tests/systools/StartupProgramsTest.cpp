@@ -19,10 +19,7 @@ const std::string RunKeyBak = RunKey + "_Bak";
 // A value name private to the running test, removed from both keys afterwards.
 class PlantedValue {
 public:
-    PlantedValue()
-    {
-        name = std::string("pyrafix-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    }
+    PlantedValue() { name = std::string("pyrafix-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
     ~PlantedValue()
     {
         for (const std::string& path : {RunKey, RunKeyBak}) {
@@ -40,7 +37,10 @@ const StartupRow* Find(const std::vector<StartupRow>& rows, const std::string& c
     return it == rows.end() ? nullptr : &*it;
 }
 
-std::vector<StartupRow> RegistryRows() { return LoadStartupPrograms().Registry; }
+std::vector<StartupRow> RegistryRows()
+{
+    return LoadStartupPrograms().Registry;
+}
 
 } // namespace
 
@@ -148,7 +148,8 @@ TEST(StartupValuesPage, RecordsReportAndDeleteTheFirstMatchingLocation)
 
     SharedState state;
     std::vector<std::string> report;
-    RefreshStartupRecords(state, [&](const std::string& l) { report.push_back(l); }, base);
+    RefreshStartupRecords(
+        state, [&](const std::string& l) { report.push_back(l); }, base);
     ASSERT_EQ(state.StartupRecords.size(), 3u);
     EXPECT_EQ(state.StartupRecords[0].RootKey, reinterpret_cast<uintptr_t>(HKEY_CURRENT_USER));
     EXPECT_EQ(state.StartupRecords[1].KeyPath, root + "\\B");
