@@ -35,3 +35,17 @@ ServiceButtons ChangeCmdStatus(bool enable, const ServiceRow* row)
     }
     return buttons;
 }
+
+uint32_t StartTypeForMenuCaption(const std::string& caption, std::string& text)
+{
+    if (caption == "&Automatic") {
+        text = "Automatic";
+        return 2;
+    }
+    if (caption == "&Manual") {
+        text = "Manual";
+        return 3;
+    }
+    text = "Disabled";
+    return 4;
+}

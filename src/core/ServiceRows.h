@@ -35,3 +35,7 @@ struct ServiceButtons {
 };
 // `row` is null when no row is selected.
 ServiceButtons ChangeCmdStatus(bool enable, const ServiceRow* row);
+
+// The start type a "Startup mode" menu item sets: "&Automatic" 2, "&Manual" 3, any
+// other caption 4 ("Disabled"); `text` is what the row's "StartupType" then shows.
+uint32_t StartTypeForMenuCaption(const std::string& caption, std::string& text);

@@ -201,3 +201,44 @@ bool StopServiceByPath(std::vector<ServiceRow>& rows, const std::string& path, c
     }
     return false;
 }
+
+namespace {
+
+bool ApplyToRow(ServiceRow& row, size_t cell, bool (*operation)(const std::string&, const std::string&),
+                const std::string& text)
+{
+    if (row.SubItems.size() < 4 || row.KeyName().empty())
+        return false;
+    if (!operation("", row.KeyName()))
+        return false;
+    row.SubItems[cell] = text;
+    return true;
+}
+
+} // namespace
+
+bool StartServiceRow(ServiceRow& row, const std::string& runningText)
+{
+    return ApplyToRow(row, 1, StartServiceWait, runningText);
+}
+
+bool StopServiceRow(ServiceRow& row, const std::string& stoppedText)
+{
+    return ApplyToRow(row, 1, StopServiceWait, stoppedText);
+}
+
+bool RestartServiceRow(ServiceRow& row, const std::string& stoppedText, const std::string& runningText)
+{
+    StopServiceRow(row, stoppedText);
+    return StartServiceRow(row, runningText);
+}
+
+bool ChangeStartTypeRow(ServiceRow& row, const std::string& menuCaption)
+{
+    std::string text;
+    const DWORD startType = StartTypeForMenuCaption(menuCaption, text);
+    if (row.SubItems.size() < 4 || row.KeyName().empty() || !ChangeStartType("", row.KeyName(), startType))
+        return false;
+    row.SubItems[2] = text;
+    return true;
+}

@@ -35,3 +35,14 @@ bool StopServiceByPath(std::vector<ServiceRow>& rows, const std::string& path, c
 
 // Whether a service's binary path names a program whose copyright lacks "Microsoft Corp".
 bool IsNonMicrosoftService(const std::string& binaryPath);
+
+// The commands of a selected row, for both services lists: each works on the row's
+// key name and, on success, sets the row's cell to the text given; on failure the
+// cell keeps its text. A row without a key name is left alone (false).
+bool StartServiceRow(ServiceRow& row, const std::string& runningText = "Running");
+bool StopServiceRow(ServiceRow& row, const std::string& stoppedText = "Stopped");
+// Stop, then start.
+bool RestartServiceRow(ServiceRow& row, const std::string& stoppedText = "Stopped",
+                       const std::string& runningText = "Running");
+// "Startup mode" with the caption of the menu item chosen ("&Automatic", "&Manual", "&Disabled").
+bool ChangeStartTypeRow(ServiceRow& row, const std::string& menuCaption);

@@ -51,3 +51,15 @@ TEST(ServiceTexts, StateAndStartType)
     EXPECT_EQ(ServiceStartTypeText(2), "Automatic");
     EXPECT_EQ(ServiceStartTypeText(0), "Automatic");
 }
+
+TEST(ServiceTexts, StartupModeMenuCaptions)
+{
+    std::string text;
+    EXPECT_EQ(StartTypeForMenuCaption("&Automatic", text), 2u);
+    EXPECT_EQ(text, "Automatic");
+    EXPECT_EQ(StartTypeForMenuCaption("&Manual", text), 3u);
+    EXPECT_EQ(text, "Manual");
+    EXPECT_EQ(StartTypeForMenuCaption("&Disabled", text), 4u);
+    EXPECT_EQ(text, "Disabled");
+    EXPECT_EQ(StartTypeForMenuCaption("Automatic", text), 4u);
+}

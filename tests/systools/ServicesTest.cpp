@@ -135,3 +135,27 @@ TEST(Services, NonMicrosoftMark)
         return lstrcmpiA(a.Caption.c_str(), b.Caption.c_str()) < 0;
     }));
 }
+
+TEST(Services, RowCommandsSetTheCellOnlyOnSuccess)
+{
+    PlantedService service("", FixturePath("fixture_service.exe"), SERVICE_DISABLED);
+    ServiceRow row = RowOf(service.display);
+    EXPECT_FALSE(StartServiceRow(row));
+    EXPECT_EQ(row.Status(), "Stopped");
+
+    EXPECT_TRUE(ChangeStartTypeRow(row, "&Manual"));
+    EXPECT_EQ(row.StartupType(), "Manual");
+    EXPECT_TRUE(ChangeCmdStatus(true, &row).Start); // a disabled service turned manual can start
+    EXPECT_TRUE(StartServiceRow(row, "Running (page)"));
+    EXPECT_EQ(row.Status(), "Running (page)");
+    EXPECT_TRUE(RestartServiceRow(row));
+    EXPECT_EQ(row.Status(), "Running");
+    EXPECT_EQ(RowOf(service.display).Status(), "Running");
+    EXPECT_TRUE(StopServiceRow(row));
+    EXPECT_EQ(row.Status(), "Stopped");
+
+    ServiceRow noKey{"Broken", {"Can not open service!"}, true};
+    EXPECT_FALSE(StopServiceRow(noKey));
+    EXPECT_FALSE(ChangeStartTypeRow(noKey, "&Manual"));
+    EXPECT_EQ(noKey.SubItems, std::vector<std::string>{"Can not open service!"});
+}
