@@ -63,7 +63,7 @@ TEST(RegBase, EnumeratesStringValuesInFileOrder)
 TEST(RegBase, RemovesValuesByPathOrFileName)
 {
     TestFolder dir;
-    PlantedBase base(dir);
+    PlantedBase base(dir, "3"); // promises one entry more than it holds
     ASSERT_TRUE(base.first.WriteString("quoted", "\"C:\\TEMP\\A.EXE\" /background"));
     ASSERT_TRUE(base.first.WriteString("folder", "C:\\Temp"));
     ASSERT_TRUE(base.first.WriteString("other", "C:\\Temp\\b.exe"));
