@@ -1,6 +1,7 @@
 # The Windows build: everything, cross-compiled; tests run under Wine through the
 # emulator the toolchain file sets. Dependencies come from build/deps/win64,
 # which scripts/setup fills.
+enable_language(RC)
 set(WIN_DEPS ${CMAKE_SOURCE_DIR}/build/deps/win64)
 set(GTest_DIR ${WIN_DEPS}/lib/cmake/GTest)
 find_package(GTest REQUIRED CONFIG)
@@ -42,6 +43,13 @@ add_custom_command(
   COMMENT "Packing files.dat")
 add_custom_target(database ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/files.dat)
 
+# RegBase.rgk, the registry keys whose values start programs, is shipped as written.
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/bin/RegBase.rgk
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/RegBase.rgk ${CMAKE_BINARY_DIR}/bin/RegBase.rgk
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/RegBase.rgk)
+add_custom_target(regbase ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/RegBase.rgk)
+
 add_executable(core_tests ${PORTABLE_TEST_SOURCES})
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(core_tests PRIVATE pyrafix_dbtool GTest::gmock GTest::gtest_main)
@@ -53,6 +61,9 @@ set(FIXTURES)
 foreach(source IN LISTS fixture_sources)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
+  if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fixtures/${name}.rc) # a version resource the tests read
+    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/fixtures/${name}.rc)
+  endif()
   target_link_libraries(${name} PRIVATE pyrafix_win)
   list(APPEND FIXTURES ${name})
 endforeach()

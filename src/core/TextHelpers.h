@@ -33,3 +33,12 @@ std::vector<std::string> SplitAtCommas(const std::string& text);
 // The n-th (0-based) field that a separator ends; a trailing part without a
 // separator is never a field. Empty when there is no such field.
 std::string FieldAt(const std::string& text, int n, char separator);
+
+// Removes leading and trailing blanks and control characters (bytes 0 to 32).
+std::string Trim(const std::string& text);
+// Upper-cases the ASCII letters only.
+std::string UpperCase(std::string text);
+// The text after the last "\" or ":"; the whole text when it has neither.
+std::string FileNamePart(const std::string& path);
+// Splits a text file's content into lines; CR LF, LF and a lone CR all end a line.
+std::vector<std::string> SplitLines(const std::string& text);

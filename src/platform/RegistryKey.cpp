@@ -98,9 +98,9 @@ bool RegKey::ReadMultiString(const std::string& name, std::vector<std::string>& 
     return true;
 }
 
-bool RegKey::WriteString(const std::string& name, const std::string& value)
+bool RegKey::WriteString(const std::string& name, const std::string& value, bool expandable)
 {
-    return key_ && RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+    return key_ && RegSetValueExA(key_, name.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                   static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
@@ -124,6 +124,14 @@ bool RegKey::DeleteValue(const std::string& name)
 bool RegKey::HasValue(const std::string& name) const
 {
     return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+DWORD RegKey::ValueType(const std::string& name) const
+{
+    DWORD type = REG_NONE;
+    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS)
+        return REG_NONE;
+    return type;
 }
 
 std::vector<std::string> RegKey::ValueNames() const

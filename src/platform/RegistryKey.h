@@ -26,10 +26,13 @@ public:
     [[nodiscard]] bool ReadString(const std::string& name, std::string& value) const;
     // A REG_MULTI_SZ value, one string per element. On false, `values` is not changed.
     [[nodiscard]] bool ReadMultiString(const std::string& name, std::vector<std::string>& values) const;
-    bool WriteString(const std::string& name, const std::string& value);
+    // Writes a REG_SZ value, or a REG_EXPAND_SZ one when `expandable` is set.
+    bool WriteString(const std::string& name, const std::string& value, bool expandable = false);
     bool WriteMultiString(const std::string& name, const std::vector<std::string>& values);
     bool DeleteValue(const std::string& name);
     bool HasValue(const std::string& name) const;
+    // The value's registry type; REG_NONE when it is missing or the key is closed.
+    DWORD ValueType(const std::string& name) const;
 
     // Names of the values and of the subkeys, in the registry's order; empty when closed.
     std::vector<std::string> ValueNames() const;
