@@ -4,6 +4,7 @@
 
 #include "core/PathText.h"
 #include "core/RecordCandidates.h"
+#include "core/RecordWalk.h"
 #include "core/TextHelpers.h"
 #include "database/FileHelpers.h"
 #include "database/FileMd5.h"
@@ -103,34 +104,16 @@ void ResetScanState(SharedState& state)
 void ScanRecords(SharedState& state, RecordMachine& machine, const RootFolders& roots, const FolderLookup& lookup,
                  QuickScanView& view)
 {
-    RecordRoots lines(roots);
     RecordScan scan(state, machine, view);
     state.DatabaseStream.Seek(0);
     ReadDatabaseLine(state.DatabaseStream); // the date line
-    for (;;) {
-        const std::string now = view.Now();
-        if (state.AbortRequested || !machine.KeepGoing())
-            return;
-        const std::string line = ReadDatabaseLine(state.DatabaseStream);
-        if (line == EndLine)
-            return;
-        const LineKind kind = lines.Feed(line);
-        if (kind == LineKind::End)
-            return;
-        if (kind != LineKind::Record)
-            continue;
-        const SignatureRecord record = ParseRecord(line, lines.Root(), lookup);
-        CandidatesOf(record, machine, [&](const Candidate& candidate) {
-            if (candidate.Type == Candidate::Kind::Folder) {
-                scan.FolderHit(candidate.Path, candidate.Name, now);
-            } else {
-                for (const PathToTest& test : TestPathsOf(candidate, machine))
-                    if (machine.FileUsable(test.Path))
-                        scan.FileHit(test.Path, test.Name, now);
-            }
-            return !state.AbortRequested;
-        });
-    }
+    std::string now;
+    RecordWalkEvents events;
+    events.RecordStarted = [&] { now = view.Now(); };
+    events.Checking = [&](const Candidate& c) { view.Status(state.Messages[16] + c.Name); };
+    events.FolderHit = [&](const Candidate& c) { scan.FolderHit(c.Path, c.Name, now); };
+    events.FileHit = [&](const PathToTest& hit) { scan.FileHit(hit.Path, hit.Name, now); };
+    WalkDatabaseRecords(state.DatabaseStream, roots, lookup, machine, events);
 }
 
 void WalkInfectedFolder(const std::string& folder, const std::string& name, bool recurse, SharedState& state,

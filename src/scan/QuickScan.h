@@ -20,6 +20,8 @@ public:
     virtual void Report(const std::string& line) = 0;
     // The time of day that log lines begin with.
     virtual std::string Now() = 0;
+    // "Checking " and the candidate's name, shown while it is tested.
+    virtual void Status(const std::string&) {}
 };
 
 // Empties the alerts, counters and InfectedList for a new scan and clears the abort flag.
