@@ -43,7 +43,7 @@ void TApplication::ProcessMessages()
         RunPosted();
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
+int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
     // The main form stays disabled while the box is open, whatever the box's owner.
     const bool wasEnabled = mainForm_ && mainForm_->Enabled();
@@ -51,7 +51,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
         mainForm_->SetEnabled(false);
     int answer = idCancel;
     try {
-        answer = renderer_ ? renderer_->MessageBox(text, caption, flags) : idCancel;
+        answer = renderer_ ? renderer_->ShowMessageBox(text, caption, flags) : idCancel;
     } catch (...) {
         if (wasEnabled)
             mainForm_->SetEnabled(true);
@@ -64,7 +64,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 
 bool TApplication::Confirm(const std::string& text, const std::string& caption, unsigned icon)
 {
-    return MessageBox(text, caption, mbYesNo | icon) == idYes;
+    return ShowMessageBox(text, caption, mbYesNo | icon) == idYes;
 }
 
 void TApplication::Post(std::function<void()> work)
@@ -119,5 +119,5 @@ void TApplication::AdvanceClock(uint64_t milliseconds)
 
 int ShowMessageRow(TApplication& app, const MessageTable& messages, int textRow, int captionRow, unsigned flags)
 {
-    return app.MessageBox(messages.at(textRow), messages.at(captionRow), flags);
+    return app.ShowMessageBox(messages.at(textRow), messages.at(captionRow), flags);
 }

@@ -24,6 +24,7 @@ public:
 
     Renderer* CurrentRenderer() const { return renderer_; }
     std::string Title;
+    int ExitCode = 0; // what the program's main returns after Run
 
     // Creates a form owned by the application; the first becomes the main form.
     template <class T, class... Args> T* CreateForm(const std::string& name, Args&&... args)
@@ -44,7 +45,7 @@ public:
 
     // A message box per the program's conventions: topmost, the main form
     // disabled while it is open. Returns the answer (idYes, idNo, idOk).
-    int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
     // Asks with Yes and No; only Yes proceeds.
     bool Confirm(const std::string& text, const std::string& caption, unsigned icon = mbIconQuestion);
 

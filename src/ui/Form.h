@@ -25,6 +25,16 @@ public:
     bool Close();
     void Resize(int width, int height);
 
+    // Creates an owned control under `parent` with a caption and bounds.
+    template <class T> T* Place(const std::string& name, TControl* parent, const std::string& caption, int left,
+                                int top, int width, int height)
+    {
+        T* control = Make<T>(name, parent);
+        control->SetCaption(caption);
+        control->SetBounds(left, top, width, height);
+        return control;
+    }
+
     TNotifyEvent OnCreate, OnShow, OnClose, OnResize;
     std::function<bool()> OnCloseQuery; // false keeps the form open
 

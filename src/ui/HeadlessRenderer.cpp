@@ -16,7 +16,7 @@ void HeadlessRenderer::Changed(TComponent& component, Aspect aspect)
         transcript_.push_back("[form] " + form->Caption());
 }
 
-int HeadlessRenderer::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
+int HeadlessRenderer::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
     const bool mainEnabled = app_ && app_->MainForm() && app_->MainForm()->Enabled();
     boxes_.push_back({text, caption, flags, mainEnabled});

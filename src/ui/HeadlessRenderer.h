@@ -30,7 +30,7 @@ public:
 
     void FormCreated(TForm& form) override;
     void Changed(TComponent& component, Aspect aspect) override;
-    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     bool RunFileDialog(TFileDialog& dialog) override;
     void ProcessMessages() override;
     void Run() override;

@@ -48,6 +48,7 @@ public:
     void Clear();
     // Replaces a row's content (its selection stays).
     void SetItem(int index, TListItem item);
+    using TControl::SetCaption;
     void SetCaption(int index, const std::string& caption);
     void SetChecked(int index, bool on);
     // Program change of the selection (-1 for none): no event.

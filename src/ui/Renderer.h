@@ -25,7 +25,7 @@ public:
     // A form and all its controls exist; make whatever the renderer keeps for them.
     virtual void FormCreated(TForm& form) = 0;
     virtual void Changed(TComponent& component, Aspect aspect) = 0;
-    virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     virtual bool RunFileDialog(TFileDialog& dialog) = 0;
     // Handles what is pending (input, posted work, due timers) and returns.
     virtual void ProcessMessages() = 0;

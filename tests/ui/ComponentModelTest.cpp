@@ -100,7 +100,7 @@ TEST_F(ComponentModel, MessageBoxesDisableTheMainFormAndOnlyYesConfirms)
     EXPECT_EQ(renderer.Boxes()[0].Flags, unsigned(mbYesNo | mbIconQuestion));
     EXPECT_TRUE(form->Enabled());
     EXPECT_EQ(renderer.Transcript().back(), "[box] Question: Proceed?\rSure?");
-    EXPECT_THROW(app.MessageBox("unscripted", "Error", mbOk), std::logic_error);
+    EXPECT_THROW(app.ShowMessageBox("unscripted", "Error", mbOk), std::logic_error);
     EXPECT_TRUE(form->Enabled());
 }
 
