@@ -75,3 +75,11 @@ endforeach()
 
 add_executable(bench_core bench/bench_core.cpp)
 target_link_libraries(bench_core PRIVATE pyrafix_win)
+
+# The program itself: GUI subsystem, with its manifest, icons and version resource.
+add_executable(pyrafix WIN32 src/app/pyrafix/main.cpp data/pyrafix.rc)
+target_link_libraries(pyrafix PRIVATE pyrafix_win)
+add_dependencies(pyrafix database)
+if(TARGET shell_tests)
+  add_dependencies(shell_tests pyrafix)
+endif()
