@@ -105,3 +105,11 @@ if(console_test_sources)
   target_link_libraries(app_tests PRIVATE pyrafixc_commands GTest::gtest_main)
   gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST)
 endif()
+
+# The program itself: GUI subsystem, with its manifest, icons and version resource.
+add_executable(pyrafix WIN32 src/app/pyrafix/main.cpp data/pyrafix.rc)
+target_link_libraries(pyrafix PRIVATE pyrafix_win)
+add_dependencies(pyrafix database)
+if(TARGET shell_tests)
+  add_dependencies(shell_tests pyrafix)
+endif()

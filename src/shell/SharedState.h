@@ -44,6 +44,7 @@ struct SharedState {
     bool ReportMode = false;
     bool LogRequested = false;
     long double CleanSeconds = 0;
+    bool StartupCheckEnabled = false; // the upgrade window sets it when created
 
     SharedState() { FillMessageTable(Messages); }
 };

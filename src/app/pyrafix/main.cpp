@@ -1,0 +1,41 @@
+// pyrafix.exe: the program, or the last step of its own upgrade.
+#include <windows.h>
+
+#include "database/DatabaseFile.h"
+#include "platform/FileSystem.h"
+#include "reports/WindowsVersion.h"
+#include "shell/AppContext.h"
+#include "shell/ProgramRoles.h"
+#include "shell/Settings.h"
+#include "ui/Application.h"
+#include "ui/win32/Win32Renderer.h"
+
+#include <shellapi.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    SharedState state; // the message table is complete before any window exists
+    const std::string executable = ModuleFileName();
+    if (IsUpgraderName(executable))
+        return FinishUpgrade(executable) ? 0 : 1;
+
+    const std::string folder = ProgramFolder();
+    DeleteLeftoverUpgrader(folder);
+    Win32Renderer renderer(instance);
+    TApplication app(&renderer);
+    renderer.Attach(app);
+    app.Title = "Pyrafix Pro v4 - SE";
+
+    ShellEnvironment environment;
+    environment.ProgramFolder = folder;
+    environment.WindowsName = WindowsVersionName();
+    environment.ActionDialogKey = ActionDialogKey;
+    environment.OpenDocument = [](const std::string& document) {
+        ShellExecuteA(nullptr, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    };
+    AppContext context{app, state, environment};
+    CreateAppWindows(context);
+    if (!app.Terminated())
+        app.Run();
+    return app.ExitCode;
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "shell/SharedState.h"
+
+class TApplication;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm9;
+class TfrmMain;
+class TForm12;
+class TFormL;
+class TFormR;
+
+// What the windows need from the machine; tests give their own.
+struct ShellEnvironment {
+    std::string ProgramFolder;                              // with a trailing backslash
+    std::string WindowsName;                                // WindowsVersionName() at start
+    std::function<void(const std::string&)> OpenDocument;   // the shell's "open" verb
+    std::string ActionDialogKey;                            // HKCU key of the action dialog setting
+};
+
+// The program's windows and the state they share, passed to every window so
+// a handler reaches another window without globals. Filled in creation order.
+struct AppContext {
+    TApplication& App;
+    SharedState& State;
+    ShellEnvironment Env;
+    TForm1* Form1 = nullptr;
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
+    TForm9* Form9 = nullptr;
+    TfrmMain* frmMain = nullptr;
+    TForm12* Form12 = nullptr;
+    TFormL* FormL = nullptr;
+    TFormR* FormR = nullptr;
+
+    const std::string& Text(int row) const { return State.Messages.at(row); }
+};
+
+// Creates the nine windows in the program's order. Stops after the main window
+// when its creation ended the application (the platform refusal).
+void CreateAppWindows(AppContext& context);
+
+// Runs a command's handler when one is wired.
+inline void RunCommand(const std::function<void()>& handler)
+{
+    if (handler)
+        handler();
+}

@@ -1,0 +1,89 @@
+#pragma once
+#include "shell/AppContext.h"
+#include "ui/ComCtrls.h"
+#include "ui/Form.h"
+#include "ui/ListView.h"
+#include "ui/Menus.h"
+#include "ui/Misc.h"
+#include "ui/StdControls.h"
+
+// The main window: a page book switched by buttons, a status bar and the timers.
+// Commands that belong to the scan, the system tools and the updates are wired by
+// assigning their buttons' OnClick; the page commands here call those handlers.
+class TForm1 : public TForm {
+public:
+    TForm1(TComponent* owner, std::string name, AppContext& context);
+
+    TNotebook* Note1;
+    // Page 0, home.
+    TImage* Image1;
+    TGroupBox* GroupBox1;
+    TLabel* Label2;
+    TMemo* Memo1;
+    TButton *Button4, *Button7, *Button8;
+    TxpButton* xpButton15;
+    TButton *Button9, *Button10;
+    TxpButton *xpButton6, *xpButton3, *xpButton4;
+    TButton *Button18, *Button17;
+    // Page 1, scan.
+    TLabel* Label1;
+    TCheckListBox* List1;
+    TMemo* Memo2;
+    TButton *Button1, *Button2, *Button3;
+    TxpButton* xpButton5;
+    TButton* Button6;
+    // Page 2, processes.
+    TLabel* Label3;
+    TListView* List2;
+    TCheckBox* cbx1;
+    TButton *Button11, *Button12, *Button13;
+    // Page 3, startup files.
+    TLabel* Label4;
+    TListView* List3;
+    TButton *Button14, *Button15;
+    TxpButton* xpButton14;
+    TButton* Button16;
+    // Page 4, about.
+    TImage* Image2;
+    TLabel *Label5, *Label6, *Label7, *Label8;
+    TxpButton *xpButton1, *xpButton2, *xpButton25;
+    TButton* Button19;
+    // Page 5, services.
+    TListView* ListView2;
+    TxpButton *xpButton9, *xpButton10, *xpButton11, *xpButton12, *xpButton13, *xpButton8;
+
+    TStatusBar* sb1;
+    TMainMenu* MainMenu1;
+    TMenuItem *mm1, *mm2, *mm3, *mm4;
+    TTimer *Timer1, *Timer3;
+
+    // Runs the start-up update check of the update room when wired.
+    TNotifyEvent StartupUpdateCheck;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void FormResize();
+    void Timer1Timer();
+    void Timer3Timer();
+    void Note1Enter();
+    void Button4Click();
+    void Button8Click();
+    void xpButton15Click();
+    void Button10Click();
+    void xpButton11Click();
+    void ShowPage(int index);
+    void ShowDatabaseDate();
+
+    enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
+
+private:
+    void CreateHomePage(TPage* page);
+    void CreateScanPage(TPage* page);
+    void CreateToolPages();
+    void CreateAboutPage(TPage* page);
+    void BindCommands();
+    void ShowHintOnMove(TControl* control, int row);
+
+    AppContext& context_;
+};

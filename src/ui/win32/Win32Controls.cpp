@@ -1,0 +1,341 @@
+// Making and updating the native control of each model class.
+#include <stdexcept>
+
+#include "ui/Application.h"
+#include "ui/ComCtrls.h"
+#include "ui/Form.h"
+#include "ui/ListView.h"
+#include "ui/Menus.h"
+#include "ui/Misc.h"
+#include "ui/StdControls.h"
+#include "ui/win32/Win32Renderer.h"
+
+namespace {
+
+const char ContainerClass[] = "PyrafixContainer";
+
+struct NativeKind {
+    const char* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+NativeKind KindOf(const TControl& control)
+{
+    const DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
+    if (dynamic_cast<const TCheckBox*>(&control))
+        return {"BUTTON", child | WS_TABSTOP | BS_CHECKBOX, 0};
+    if (dynamic_cast<const TButton*>(&control))
+        return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    if (auto* label = dynamic_cast<const TLabel*>(&control))
+        return {"STATIC", child | (label->WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
+    if (auto* memo = dynamic_cast<const TMemo*>(&control))
+        return {"EDIT",
+                child | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | (memo->ReadOnly ? ES_READONLY : 0) |
+                    (memo->VerticalScrollBar ? WS_VSCROLL : 0),
+                WS_EX_CLIENTEDGE};
+    if (dynamic_cast<const TCheckListBox*>(&control))
+        return {WC_LISTVIEWA, child | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE};
+    if (auto* view = dynamic_cast<const TListView*>(&control))
+        return {WC_LISTVIEWA,
+                child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                    (view->ShowColumnHeaders ? 0 : LVS_NOCOLUMNHEADER),
+                WS_EX_CLIENTEDGE};
+    if (dynamic_cast<const TStatusBar*>(&control))
+        return {STATUSCLASSNAMEA, child, 0};
+    if (dynamic_cast<const TProgressBar*>(&control))
+        return {PROGRESS_CLASSA, child, 0};
+    if (dynamic_cast<const TPageControl*>(&control))
+        return {WC_TABCONTROLA, child | WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    if (dynamic_cast<const TImage*>(&control))
+        return {"STATIC", child | SS_ICON | SS_REALSIZECONTROL, 0};
+    // A group box's frame does not paint its inside, so its holder must.
+    if (dynamic_cast<const TGroupBox*>(&control))
+        return {ContainerClass, child, WS_EX_CONTROLPARENT};
+    // Notebooks, pages, tab sheets and panels hold other controls.
+    return {ContainerClass, child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+}
+
+std::string MemoText(const TMemo& memo)
+{
+    std::string text = memo.Text();
+    if (text.size() >= 2)
+        text.resize(text.size() - 2);
+    return text;
+}
+
+} // namespace
+
+void Win32Renderer::CreateChildren(TControl& control, HWND parent)
+{
+    for (TControl* child : control.Children())
+        CreateControl(*child, parent);
+}
+
+void Win32Renderer::CreateControl(TControl& control, HWND parent)
+{
+    const NativeKind kind = KindOf(control);
+    RECT box = {Scale(control.Left), Scale(control.Top), Scale(control.Left + control.Width),
+                Scale(control.Top + control.Height)};
+    if (dynamic_cast<TTabSheet*>(&control)) {
+        GetClientRect(parent, &box);
+        TabCtrl_AdjustRect(parent, FALSE, &box);
+    }
+    const std::string caption = dynamic_cast<TMemo*>(&control) ? MemoText(static_cast<TMemo&>(control))
+                                                               : control.Caption();
+    const bool container = lstrcmpA(kind.windowClass, ContainerClass) == 0;
+    HWND window = CreateWindowExA(kind.exStyle, kind.windowClass, container ? "" : caption.c_str(),
+                                  kind.style | (control.Visible() ? WS_VISIBLE : 0), box.left, box.top,
+                                  box.right - box.left, box.bottom - box.top, parent, nullptr, GetModuleHandleA(nullptr),
+                                  container ? this : nullptr);
+    if (!window)
+        throw std::runtime_error("cannot create the control " + control.Name());
+    windows_[&control] = window;
+    controls_[window] = &control;
+    const bool bold = (dynamic_cast<TLabel*>(&control) && static_cast<TLabel&>(control).Bold) ||
+                      (dynamic_cast<TListView*>(&control) && static_cast<TListView&>(control).BoldFont);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), FALSE);
+    if (!control.Enabled())
+        EnableWindow(window, FALSE);
+
+    if (auto* group = dynamic_cast<TGroupBox*>(&control)) {
+        HWND frame = CreateWindowExA(0, "BUTTON", group->Caption().c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
+                                     box.right - box.left, box.bottom - box.top, window, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        // Below the group's controls, which clip it where they lie.
+        SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        frames_[&control] = frame;
+    } else if (auto* view = dynamic_cast<TListView*>(&control)) {
+        DWORD extended = LVS_EX_DOUBLEBUFFER | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
+                         (view->RowSelect ? LVS_EX_FULLROWSELECT : 0) | (view->GridLines ? LVS_EX_GRIDLINES : 0);
+        ListView_SetExtendedListViewStyle(window, extended);
+        for (size_t i = 0; i < view->Columns.size(); ++i) {
+            LVCOLUMNA column = {};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.pszText = const_cast<char*>(view->Columns[i].Caption.c_str());
+            column.cx = Scale(view->Columns[i].Width);
+            SendMessageA(window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        }
+        if (HIMAGELIST images = ImagesOf(view->SmallImages))
+            ListView_SetImageList(window, images, LVSIL_SMALL);
+        FillListView(*view);
+    } else if (auto* list = dynamic_cast<TCheckListBox*>(&control)) {
+        ListView_SetExtendedListViewStyle(window, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+        LVCOLUMNA column = {};
+        column.mask = LVCF_WIDTH;
+        column.cx = box.right - box.left - GetSystemMetrics(SM_CXVSCROLL) - Scale(4);
+        SendMessageA(window, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        // A list view's rows are as tall as its small images: a blank image list sets the line height.
+        HIMAGELIST spacer = ImageList_Create(1, Scale(list->ItemHeight), ILC_COLOR32, 1, 1);
+        rowHeights_[window] = spacer;
+        ListView_SetImageList(window, spacer, LVSIL_SMALL);
+        FillCheckList(*list);
+    } else if (dynamic_cast<TStatusBar*>(&control)) {
+        FillStatusBar(control);
+    } else if (auto* bar = dynamic_cast<TProgressBar*>(&control)) {
+        SendMessageA(window, PBM_SETRANGE32, bar->Min, bar->Max);
+        SendMessageA(window, PBM_SETPOS, bar->Position(), 0);
+    } else if (auto* pages = dynamic_cast<TPageControl*>(&control)) {
+        for (size_t i = 0; i < pages->Sheets().size(); ++i) {
+            TCITEMA tab = {};
+            tab.mask = TCIF_TEXT;
+            tab.pszText = const_cast<char*>(pages->Sheets()[i]->Caption().c_str());
+            SendMessageA(window, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+        }
+        TabCtrl_SetCurSel(window, pages->ActivePageIndex());
+    } else if (auto* image = dynamic_cast<TImage*>(&control)) {
+        HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_ICON,
+                                 box.right - box.left, box.bottom - box.top, 0);
+        SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    } else if (auto* box2 = dynamic_cast<TCheckBox*>(&control)) {
+        SendMessageA(window, BM_SETCHECK, box2->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    CreateChildren(control, window);
+}
+
+HIMAGELIST Win32Renderer::ImagesOf(TImageList* images)
+{
+    if (!images)
+        return nullptr;
+    if (auto found = imageLists_.find(images); found != imageLists_.end())
+        return found->second;
+    const int size = Scale(16);
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, images->Count(), 8);
+    for (const std::string& name : images->Images()) {
+        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0));
+        if (!icon)
+            icon = LoadIcon(nullptr, IDI_APPLICATION);
+        ImageList_AddIcon(list, icon);
+    }
+    imageLists_[images] = list;
+    return list;
+}
+
+HMENU Win32Renderer::BuildMenu(const TMenu& menu, bool popup)
+{
+    HMENU handle = popup ? CreatePopupMenu() : CreateMenu();
+    int shown = 0;
+    for (TMenuItem* item : menu.Items()) {
+        if (!item->Visible)
+            continue;
+        if (item->IsSeparator()) {
+            AppendMenuA(handle, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const UINT id = nextCommand_++;
+        menuCommands_[id] = item;
+        AppendMenuA(handle, MF_STRING | (item->Enabled ? 0 : MF_GRAYED) | (item->Checked ? MF_CHECKED : 0), id,
+                    item->Caption().c_str());
+        ++shown;
+    }
+    if (!popup && shown == 0) {
+        // A menu bar whose items are all hidden takes no room at all.
+        DestroyMenu(handle);
+        return nullptr;
+    }
+    return handle;
+}
+
+void Win32Renderer::FillListView(TListView& view)
+{
+    HWND window = WindowOf(&view);
+    if (!window)
+        return;
+    filling_ = true;
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(window);
+    for (int row = 0; row < view.Count(); ++row) {
+        const TListItem& item = view.Item(row);
+        LVITEMA line = {};
+        line.mask = LVIF_TEXT | (item.ImageIndex >= 0 ? LVIF_IMAGE : 0);
+        line.iItem = row;
+        line.pszText = const_cast<char*>(item.Caption.c_str());
+        line.iImage = item.ImageIndex;
+        SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&line));
+        for (size_t sub = 0; sub < item.SubItems.size() && sub + 1 < view.Columns.size(); ++sub) {
+            LVITEMA cell = {};
+            cell.iSubItem = static_cast<int>(sub + 1);
+            cell.pszText = const_cast<char*>(item.SubItems[sub].c_str());
+            SendMessageA(window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
+        }
+        if (view.CheckBoxes)
+            ListView_SetCheckState(window, row, item.Checked);
+        if (item.Selected)
+            ListView_SetItemState(window, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window, nullptr, TRUE);
+    filling_ = false;
+}
+
+void Win32Renderer::FillCheckList(TCheckListBox& list)
+{
+    HWND window = WindowOf(&list);
+    if (!window)
+        return;
+    filling_ = true;
+    ListView_DeleteAllItems(window);
+    for (int row = 0; row < list.Count(); ++row) {
+        LVITEMA line = {};
+        line.mask = LVIF_TEXT;
+        line.iItem = row;
+        line.pszText = const_cast<char*>(list.Lines()[row].Text.c_str());
+        SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&line));
+        ListView_SetCheckState(window, row, list.Lines()[row].Checked);
+    }
+    filling_ = false;
+}
+
+void Win32Renderer::FillStatusBar(TControl& control)
+{
+    auto& bar = static_cast<TStatusBar&>(control);
+    HWND window = WindowOf(&bar);
+    if (!window)
+        return;
+    SendMessageA(window, SB_SIMPLE, bar.SimplePanel, 0);
+    if (bar.SimplePanel) {
+        SendMessageA(window, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(bar.SimpleText().c_str()));
+        return;
+    }
+    std::vector<int> edges;
+    int right = 0;
+    for (int i = 0; i < bar.PanelCount(); ++i) {
+        right += Scale(bar.PanelWidth(i));
+        edges.push_back(i + 1 == bar.PanelCount() ? -1 : right);
+    }
+    SendMessageA(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (int i = 0; i < bar.PanelCount(); ++i)
+        SendMessageA(window, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(bar.PanelText(i).c_str()));
+}
+
+void Win32Renderer::Update(TComponent& component, Aspect aspect)
+{
+    HWND window = WindowOf(&component);
+    auto* control = dynamic_cast<TControl*>(&component);
+    if (!window || !control)
+        return;
+    switch (aspect) {
+    case Aspect::Caption:
+        if (auto frame = frames_.find(&component); frame != frames_.end())
+            SetWindowTextA(frame->second, control->Caption().c_str());
+        else if (auto* pages = dynamic_cast<TPageControl*>(control->Parent()); pages && dynamic_cast<TTabSheet*>(control)) {
+            const auto& sheets = pages->Sheets();
+            for (size_t i = 0; i < sheets.size(); ++i)
+                if (sheets[i] == control) {
+                    TCITEMA tab = {};
+                    tab.mask = TCIF_TEXT;
+                    tab.pszText = const_cast<char*>(control->Caption().c_str());
+                    SendMessageA(WindowOf(pages), TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&tab));
+                }
+        } else if (!dynamic_cast<TMemo*>(control))
+            SetWindowTextA(window, control->Caption().c_str());
+        break;
+    case Aspect::Enabled:
+        EnableWindow(window, control->Enabled());
+        break;
+    case Aspect::Visible:
+        if (dynamic_cast<TForm*>(control) && control->Visible()) {
+            ShowWindow(window, SW_SHOW);
+            SetForegroundWindow(window);
+        } else {
+            ShowWindow(window, control->Visible() ? SW_SHOW : SW_HIDE);
+        }
+        break;
+    case Aspect::Bounds:
+        if (!dynamic_cast<TForm*>(control) && !dynamic_cast<TTabSheet*>(control))
+            MoveWindow(window, Scale(control->Left), Scale(control->Top), Scale(control->Width),
+                       Scale(control->Height), TRUE);
+        break;
+    case Aspect::Items:
+    case Aspect::Checked:
+    case Aspect::Selection:
+        if (auto* memo = dynamic_cast<TMemo*>(control)) {
+            SetWindowTextA(window, MemoText(*memo).c_str());
+            SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+            SendMessageA(window, EM_SCROLLCARET, 0, 0);
+        } else if (auto* list = dynamic_cast<TCheckListBox*>(control)) {
+            FillCheckList(*list);
+        } else if (auto* view = dynamic_cast<TListView*>(control)) {
+            FillListView(*view);
+        } else if (auto* box = dynamic_cast<TCheckBox*>(control)) {
+            SendMessageA(window, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+        break;
+    case Aspect::Panels:
+        FillStatusBar(*control);
+        break;
+    case Aspect::Position:
+        if (auto* bar = dynamic_cast<TProgressBar*>(control))
+            SendMessageA(window, PBM_SETPOS, bar->Position(), 0);
+        break;
+    case Aspect::Page:
+        if (auto* pages = dynamic_cast<TPageControl*>(control))
+            TabCtrl_SetCurSel(window, pages->ActivePageIndex());
+        break;
+    case Aspect::Hint:
+    case Aspect::Timer:
+        break;
+    }
+}
