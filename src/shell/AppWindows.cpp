@@ -2,6 +2,7 @@
 #include "reports/TForm12.h"
 #include "scan/TForm3.h"
 #include "shell/AppContext.h"
+#include "shell/Commands.h"
 #include "shell/TForm1.h"
 #include "shell/TForm2.h"
 #include "shell/TFormL.h"
@@ -24,4 +25,5 @@ void CreateAppWindows(AppContext& context)
     context.Form12 = app.CreateForm<TForm12>("Form12", context);
     context.FormL = app.CreateForm<TFormL>("FormL", context);
     context.FormR = app.CreateForm<TFormR>("FormR", context);
+    WireCommands(context);
 }

@@ -1,0 +1,3 @@
+#include "shell/Commands.h"
+
+void WireCleaningCommands(AppContext&) {}

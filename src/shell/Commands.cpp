@@ -1,0 +1,8 @@
+#include "shell/Commands.h"
+
+void WireCommands(AppContext& context)
+{
+    WireScanCommands(context);
+    WireCleaningCommands(context);
+    WireSystemToolCommands(context);
+}
