@@ -20,6 +20,12 @@ struct WindowsVersionRecord {
 // together as the report shows it; empty when unknown.
 std::string WindowsVersionNameOf(const WindowsVersionRecord& version);
 
+// The name the start-up check examines. The naming calls every 64-bit
+// workstation "XP Professional x64 Edition", so a 64-bit Windows 2000 (as Wine
+// can report it) would pass the check; the check names the version by its
+// numbers alone.
+std::string PlatformCheckName(WindowsVersionRecord version);
+
 // The releases the program refuses (95, 98, Millennium, 2000). Only the name
 // before " (Build N)" is looked at, so a build number such as 22000 does not
 // count as Windows 2000.

@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     ShellEnvironment environment;
     environment.ProgramFolder = folder;
-    environment.WindowsName = WindowsVersionName();
+    environment.WindowsName = PlatformCheckName(QueryWindowsVersion());
     environment.ActionDialogKey = ActionDialogKey;
     environment.OpenDocument = [](const std::string& document) {
         ShellExecuteA(nullptr, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -104,8 +104,6 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
                                      box.right - box.left, box.bottom - box.top, window, nullptr,
                                      GetModuleHandleA(nullptr), nullptr);
         SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        // Below the group's controls, which clip it where they lie.
-        SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         frames_[&control] = frame;
     } else if (auto* view = dynamic_cast<TListView*>(&control)) {
         DWORD extended = LVS_EX_DOUBLEBUFFER | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
@@ -153,6 +151,9 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         SendMessageA(window, BM_SETCHECK, box2->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     CreateChildren(control, window);
+    if (auto frame = frames_.find(&control); frame != frames_.end())
+        // Below the group's controls, which clip it where they lie.
+        SetWindowPos(frame->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HIMAGELIST Win32Renderer::ImagesOf(TImageList* images)
