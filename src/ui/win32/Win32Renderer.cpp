@@ -219,6 +219,18 @@ void Win32Renderer::Dispatch(MSG& message)
             }
         }
     }
+    if (message.message == WM_KEYDOWN) {
+        // A list view's key handler may swallow the key before the control sees it.
+        auto found = controls_.find(message.hwnd);
+        auto* view = found == controls_.end() ? nullptr : dynamic_cast<TListView*>(found->second);
+        try {
+            if (view && view->OnKeyDown && view->OnKeyDown(static_cast<int>(message.wParam)))
+                return;
+        } catch (const std::exception& failure) {
+            ReportFailure(failure.what());
+            return;
+        }
+    }
     HWND form = ActiveFormWindow();
     if (form && IsDialogMessageA(form, &message))
         return;
@@ -381,10 +393,6 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
             view->UserDoubleClick(activate.iItem);
         break;
     }
-    case LVN_KEYDOWN:
-        if (view->OnKeyDown)
-            view->OnKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
-        break;
     }
     return 0;
 }
