@@ -11,7 +11,7 @@ struct WindowsVersionRecord {
     uint32_t Major = 0, Minor = 0, Build = 0;
     std::string ServicePack; // szCSDVersion
     uint16_t SuiteMask = 0;
-    uint8_t ProductType = 1;       // 1 workstation, 2 domain controller, 3 server
+    uint8_t ProductType = 1;         // 1 workstation, 2 domain controller, 3 server
     uint16_t NativeArchitecture = 0; // 9 for AMD64
     bool HasHotfixQ246009 = false;   // the NT 4 "Service Pack 6a" hotfix key opens
 };

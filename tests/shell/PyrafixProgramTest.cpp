@@ -36,7 +36,8 @@ class Program {
 public:
     explicit Program(const std::string& path)
     {
-        STARTUPINFOA startup = {sizeof(startup)};
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
         std::string command = "\"" + path + "\"";
         const std::string folder = path.substr(0, path.find_last_of('\\'));
         started_ = CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
@@ -147,8 +148,8 @@ TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
             EXPECT_FALSE(IsWindowEnabled(main));
             EXPECT_TRUE(CheckBoxChecked(dialog, "Show this dialog next time on startup."));
             if (run.uncheck)
-                SendMessageA(probe::FindChild(dialog, "Button", "Show this dialog next time on startup."), BM_CLICK,
-                             0, 0);
+                SendMessageA(probe::FindChild(dialog, "Button", "Show this dialog next time on startup."), BM_CLICK, 0,
+                             0);
             SendMessageA(dialog, WM_CLOSE, 0, 0);
             EXPECT_TRUE(IsWindowEnabled(main));
             EXPECT_EQ(ReadShowActionDialog(ActionDialogKey, !run.uncheck), !run.uncheck) << run.version;
@@ -172,7 +173,9 @@ TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
         const std::string image = ReadAll(folder.Exe());
         const std::string upgrader = folder.Path() + "\\pyrxt.exe";
         std::filesystem::rename(folder.Exe(), upgrader);
-        { std::ofstream(folder.Exe(), std::ios::binary) << "old version"; }
+        {
+            std::ofstream(folder.Exe(), std::ios::binary) << "old version";
+        }
         // The started program refuses to run, so it ends after deleting the upgrader.
         ReportVersion("pyrafix.exe", "win98");
         HANDLE busy = CreateFileA(folder.Exe().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -73,8 +73,7 @@ Win32Renderer::Win32Renderer(HINSTANCE instance) : instance_(instance)
     RegisterClassOnce(instance_, FormClass, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
     RegisterClassOnce(instance_, ContainerClass, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     RegisterClassOnce(instance_, MessageClass, nullptr, nullptr);
-    messageWindow_ =
-        CreateWindowExA(0, MessageClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
+    messageWindow_ = CreateWindowExA(0, MessageClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
 }
 
 Win32Renderer::~Win32Renderer()
@@ -134,8 +133,8 @@ void Win32Renderer::FormCreated(TForm& form)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
-    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height,
-                                  nullptr, menu, instance_, this);
+    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height, nullptr,
+                                  menu, instance_, this);
     if (!window)
         throw std::runtime_error("cannot create the window " + form.Caption());
     windows_[&form] = window;
