@@ -68,7 +68,7 @@ foreach(source IN LISTS fixture_sources)
   list(APPEND FIXTURES ${name})
 endforeach()
 
-foreach(room IN LISTS WINDOWS_ROOMS ui)
+foreach(room IN LISTS WINDOWS_ROOMS ITEMS ui)
   file(GLOB test_sources CONFIGURE_DEPENDS tests/${room}/*.cpp)
   if(room STREQUAL "ui")
     file(GLOB test_sources CONFIGURE_DEPENDS tests/ui/win32/*.cpp)

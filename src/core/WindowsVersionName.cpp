@@ -78,6 +78,12 @@ std::string WindowsVersionNameOf(const WindowsVersionRecord& v)
     return name + " (Build " + std::to_string(v.Build & 0xFFFF) + ")";
 }
 
+std::string PlatformCheckName(WindowsVersionRecord version)
+{
+    version.NativeArchitecture = 0;
+    return WindowsVersionNameOf(version);
+}
+
 bool IsUnsupportedWindows(const std::string& versionName)
 {
     std::string name = versionName;

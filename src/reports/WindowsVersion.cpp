@@ -27,9 +27,8 @@ WindowsVersionRecord QueryWindowsVersion()
     record.NativeArchitecture = system.wProcessorArchitecture;
     if (record.Major == 4) {
         RegKey hotfix;
-        record.HasHotfixQ246009 = hotfix.Open(HKEY_LOCAL_MACHINE,
-                                              "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009",
-                                              KEY_QUERY_VALUE);
+        record.HasHotfixQ246009 = hotfix.Open(
+            HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009", KEY_QUERY_VALUE);
     }
     return record;
 }

@@ -6,9 +6,9 @@
 #include "core/WindowsVersionName.h"
 #include "database/DatabaseFile.h"
 #include "platform/FileSystem.h"
+#include "quarantine/TForm9.h"
 #include "shell/TForm2.h"
 #include "shell/TFormL.h"
-#include "quarantine/TForm9.h"
 #include "systools/TFormR.h"
 #include "systools/TfrmMain.h"
 #include "ui/Application.h"
@@ -58,12 +58,11 @@ void TForm1::BindCommands()
     mm2->OnClick = [this] { RunCommand(xpButton5->OnClick); };
 
     const std::pair<TControl*, int> hints[] = {
-        {Button4, 74},    {Button7, 76},     {Button8, 77},     {xpButton15, 120}, {Button9, 78},
-        {Button10, 79},   {Button18, 81},    {xpButton3, 96},   {xpButton1, 96},   {xpButton4, 97},
-        {xpButton2, 97},  {xpButton6, 109},  {Button17, 80},    {Button1, 82},     {Button3, 83},
-        {Button2, 84},    {xpButton5, 110},  {Button6, 85},     {Button13, 85},    {Button16, 85},
-        {Button19, 85},   {xpButton8, 85},   {Button11, 86},    {Button12, 87},    {Button14, 88},
-        {Button15, 89},   {xpButton14, 114}, {xpButton13, 114}, {xpButton12, 115}, {xpButton11, 116},
+        {Button4, 74},    {Button7, 76},     {Button8, 77},     {xpButton15, 120}, {Button9, 78},     {Button10, 79},
+        {Button18, 81},   {xpButton3, 96},   {xpButton1, 96},   {xpButton4, 97},   {xpButton2, 97},   {xpButton6, 109},
+        {Button17, 80},   {Button1, 82},     {Button3, 83},     {Button2, 84},     {xpButton5, 110},  {Button6, 85},
+        {Button13, 85},   {Button16, 85},    {Button19, 85},    {xpButton8, 85},   {Button11, 86},    {Button12, 87},
+        {Button14, 88},   {Button15, 89},    {xpButton14, 114}, {xpButton13, 114}, {xpButton12, 115}, {xpButton11, 116},
         {xpButton9, 117}, {xpButton10, 118}, {xpButton25, 127},
     };
     for (const auto& [control, row] : hints)
@@ -81,10 +80,10 @@ void TForm1::FormCreate()
     const std::string path = context_.Env.ProgramFolder + DatabaseName;
     if (!LoadDatabase(path, context_.State.DatabaseStream)) {
         // The program runs on with an empty database; say which file failed and why.
-        const char* reason = FileExists(path) ? "the file cannot be read or is not a detection database"
-                                              : "the file does not exist";
+        const char* reason =
+            FileExists(path) ? "the file cannot be read or is not a detection database" : "the file does not exist";
         context_.App.ShowMessageBox("Cannot load the detection database " + path + ":\r" + reason + ".",
-                                context_.Text(ErrorCaptionRow), mbIconError);
+                                    context_.Text(ErrorCaptionRow), mbIconError);
         return;
     }
     ShowDatabaseDate();

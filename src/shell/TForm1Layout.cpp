@@ -5,15 +5,14 @@ namespace {
 constexpr int PageWidth = 640, PageHeight = 428;
 constexpr int RowTop = 388, ButtonHeight = 28;
 
-const char HomeText[] =
-    "Pyrafix Pro v4 - SE finds and removes worms, viruses, spyware and adware that start "
-    "with Windows.\r\n\r\n"
-    "Scan for viruses: a quick scan of the files, processes and startup programs named "
-    "by the detection database; found files can be fixed or moved into the quarantine.\r\n\r\n"
-    "Update: fetches the newest detection database from the update server.\r\n\r\n"
-    "Process, Services and Startup managers: look at and stop what runs on this computer.\r\n\r\n"
-    "Full report log: writes Information.txt about this computer for you or for support.\r\n\r\n"
-    "Version 4 - SE: quarantine manager, services manager, language files, full report log.";
+const char HomeText[] = "Pyrafix Pro v4 - SE finds and removes worms, viruses, spyware and adware that start "
+                        "with Windows.\r\n\r\n"
+                        "Scan for viruses: a quick scan of the files, processes and startup programs named "
+                        "by the detection database; found files can be fixed or moved into the quarantine.\r\n\r\n"
+                        "Update: fetches the newest detection database from the update server.\r\n\r\n"
+                        "Process, Services and Startup managers: look at and stop what runs on this computer.\r\n\r\n"
+                        "Full report log: writes Information.txt about this computer for you or for support.\r\n\r\n"
+                        "Version 4 - SE: quarantine manager, services manager, language files, full report log.";
 } // namespace
 
 void TForm1::CreateHomePage(TPage* page)
@@ -110,11 +109,9 @@ void TForm1::CreateAboutPage(TPage* page)
     Image2->Picture = "MAINICON";
     Label5 = Place<TLabel>("Label5", page, "Pyrafix Pro v4 - SE", 110, 40, 480, 24);
     Label5->Bold = true;
-    Label6 = Place<TLabel>("Label6", page, "Malware detection and removal for Windows XP and Vista.", 110, 70,
-                           480, 18);
+    Label6 = Place<TLabel>("Label6", page, "Malware detection and removal for Windows XP and Vista.", 110, 70, 480, 18);
     Label7 = Place<TLabel>("Label7", page, "Copyright (C) Zentrova. All rights reserved.", 110, 92, 480, 18);
-    Label8 = Place<TLabel>("Label8", page, "Send us the files we miss and the errors you meet:", 110, 140, 480,
-                           18);
+    Label8 = Place<TLabel>("Label8", page, "Send us the files we miss and the errors you meet:", 110, 140, 480, 18);
     xpButton1 = Place<TxpButton>("xpButton1", page, "Report bug", 110, 166, 150, ButtonHeight);
     xpButton2 = Place<TxpButton>("xpButton2", page, "Report virus", 268, 166, 150, ButtonHeight);
     xpButton25 = Place<TxpButton>("xpButton25", page, "Select language", 110, 214, 150, ButtonHeight);

@@ -19,8 +19,8 @@ TfrmMain::TfrmMain(TComponent* owner, std::string name, AppContext& context)
     SetCaption("Runtime & Process Manager");
     SetBounds(0, 0, 640, 470);
     ImageList1 = Make<TImageList>("ImageList1");
-    for (const char* image : {"IMG_PROGRAM", "IMG_DETAILS", "IMG_REMOVE", "IMG_SERVICE", "IMG_MANUAL",
-                              "IMG_AUTOMATIC", "IMG_NONMS"})
+    for (const char* image :
+         {"IMG_PROGRAM", "IMG_DETAILS", "IMG_REMOVE", "IMG_SERVICE", "IMG_MANUAL", "IMG_AUTOMATIC", "IMG_NONMS"})
         ImageList1->Add(image);
     PageControl = Place<TPageControl>("PageControl", this, "", 8, 8, 624, 430);
     CreateStartupTab();
@@ -81,9 +81,9 @@ void TfrmMain::CreateServicesTab()
 
 void TfrmMain::CreateSpecialKeyTab()
 {
-    TabSheet3 = Place<TTabSheet>("TabSheet3", PageControl,
-                                 "&Keyboard Filter Drivers / Win.ini && System.ini (Special key)", 4, 24, SheetWidth,
-                                 SheetHeight);
+    TabSheet3 =
+        Place<TTabSheet>("TabSheet3", PageControl, "&Keyboard Filter Drivers / Win.ini && System.ini (Special key)", 4,
+                         24, SheetWidth, SheetHeight);
     PageControl->AddSheet(TabSheet3);
     Label6 = Place<TLabel>("Label6", TabSheet3, "Keyboard Filter Driver:", 8, 6, 300, 16);
     ListView3 = Place<TListView>("ListView3", TabSheet3, "", 8, 24, 600, 100);

@@ -33,6 +33,9 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
+    // A message loop waiting for input must wake up to see it.
+    if (renderer_)
+        renderer_->WakeUp();
 }
 
 void TApplication::ProcessMessages()

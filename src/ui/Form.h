@@ -26,8 +26,9 @@ public:
     void Resize(int width, int height);
 
     // Creates an owned control under `parent` with a caption and bounds.
-    template <class T> T* Place(const std::string& name, TControl* parent, const std::string& caption, int left,
-                                int top, int width, int height)
+    template <class T>
+    T* Place(const std::string& name, TControl* parent, const std::string& caption, int left, int top, int width,
+             int height)
     {
         T* control = Make<T>(name, parent);
         control->SetCaption(caption);

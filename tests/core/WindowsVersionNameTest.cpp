@@ -92,4 +92,12 @@ TEST(WindowsVersionName, RefusesOnlyTheOldReleasesByName)
         EXPECT_EQ(IsUnsupportedWindows(c.name), c.refused) << c.name;
 }
 
+TEST(WindowsVersionName, TheStartupCheckNamesA64BitVersionByItsNumbers)
+{
+    EXPECT_TRUE(IsUnsupportedWindows(PlatformCheckName(Nt(5, 0, 1, 0, "", 9))));
+    EXPECT_FALSE(IsUnsupportedWindows(PlatformCheckName(Nt(6, 0, 1, 0, "", 9))));
+    EXPECT_EQ(PlatformCheckName(Nt(6, 0, 1, 0, "", 9)), "Microsoft Windows Vista Professional  (Build 2600)");
+    EXPECT_EQ(PlatformCheckName(Nt(5, 2, 1, 0, "", 9)), "Microsoft Windows Server 2003 Professional  (Build 2600)");
+}
+
 } // namespace

@@ -6,14 +6,14 @@
 #include "core/DatabaseText.h"
 #include "database/DatabaseFile.h"
 #include "platform/RegistryKey.h"
+#include "quarantine/TForm9.h"
 #include "shell/AppContext.h"
 #include "shell/Settings.h"
 #include "shell/TForm1.h"
 #include "shell/TForm2.h"
+#include "shell/TFormL.h"
 #include "systools/TFormR.h"
 #include "systools/TfrmMain.h"
-#include "quarantine/TForm9.h"
-#include "shell/TFormL.h"
 #include "ui/Application.h"
 #include "ui/HeadlessRenderer.h"
 
@@ -138,11 +138,10 @@ TEST(ShellWindows, EachPageCommandShowsItsPageAndHintsChangeOnlyPanelZero)
         TButton* command;
         int page;
     } commands[] = {
-        {main.Button4, TForm1::ScanPage},     {main.Button6, TForm1::HomePage},
-        {main.Button8, TForm1::ProcessPage},  {main.Button13, TForm1::HomePage},
-        {main.Button9, TForm1::StartupPage},  {main.Button16, TForm1::HomePage},
-        {main.Button18, TForm1::AboutPage},   {main.Button19, TForm1::HomePage},
-        {main.xpButton15, TForm1::ServicePage}, {main.xpButton8, TForm1::HomePage},
+        {main.Button4, TForm1::ScanPage},   {main.Button6, TForm1::HomePage},    {main.Button8, TForm1::ProcessPage},
+        {main.Button13, TForm1::HomePage},  {main.Button9, TForm1::StartupPage}, {main.Button16, TForm1::HomePage},
+        {main.Button18, TForm1::AboutPage}, {main.Button19, TForm1::HomePage},   {main.xpButton15, TForm1::ServicePage},
+        {main.xpButton8, TForm1::HomePage},
     };
     for (const auto& c : commands) {
         c.command->Click();
@@ -160,9 +159,9 @@ TEST(ShellWindows, EachPageCommandShowsItsPageAndHintsChangeOnlyPanelZero)
     EXPECT_NE(shell.opened[0], shell.opened[1]);
 
     const std::string panel1 = main.sb1->PanelText(1), panel2 = main.sb1->PanelText(2);
-    const std::pair<TControl*, int> hints[] = {{main.Button4, 74},   {main.Button7, 76},    {main.xpButton15, 120},
-                                               {main.Button10, 79},  {main.xpButton25, 127}, {main.xpButton11, 116},
-                                               {main.Button14, 88},  {main.xpButton13, 114}};
+    const std::pair<TControl*, int> hints[] = {{main.Button4, 74},  {main.Button7, 76},     {main.xpButton15, 120},
+                                               {main.Button10, 79}, {main.xpButton25, 127}, {main.xpButton11, 116},
+                                               {main.Button14, 88}, {main.xpButton13, 114}};
     for (const auto& [control, row] : hints) {
         control->MouseMove();
         EXPECT_EQ(main.sb1->PanelText(0), shell.state.Messages[row]) << control->Name();

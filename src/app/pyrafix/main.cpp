@@ -12,7 +12,11 @@
 
 #include <shellapi.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+#include <exception>
+
+namespace {
+
+int RunProgram(HINSTANCE instance)
 {
     SharedState state; // the message table is complete before any window exists
     const std::string executable = ModuleFileName();
@@ -28,7 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     ShellEnvironment environment;
     environment.ProgramFolder = folder;
-    environment.WindowsName = WindowsVersionName();
+    environment.WindowsName = PlatformCheckName(QueryWindowsVersion());
     environment.ActionDialogKey = ActionDialogKey;
     environment.OpenDocument = [](const std::string& document) {
         ShellExecuteA(nullptr, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -38,4 +42,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!app.Terminated())
         app.Run();
     return app.ExitCode;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    try {
+        return RunProgram(instance);
+    } catch (const std::exception& failure) {
+        // Only the start-up can get here (window procedures catch their own failures).
+        MessageBoxA(nullptr, failure.what(), "Pyrafix Pro", MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+        return 2;
+    }
 }

@@ -82,13 +82,13 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         GetClientRect(parent, &box);
         TabCtrl_AdjustRect(parent, FALSE, &box);
     }
-    const std::string caption = dynamic_cast<TMemo*>(&control) ? MemoText(static_cast<TMemo&>(control))
-                                                               : control.Caption();
+    const std::string caption =
+        dynamic_cast<TMemo*>(&control) ? MemoText(static_cast<TMemo&>(control)) : control.Caption();
     const bool container = lstrcmpA(kind.windowClass, ContainerClass) == 0;
-    HWND window = CreateWindowExA(kind.exStyle, kind.windowClass, container ? "" : caption.c_str(),
-                                  kind.style | (control.Visible() ? WS_VISIBLE : 0), box.left, box.top,
-                                  box.right - box.left, box.bottom - box.top, parent, nullptr, GetModuleHandleA(nullptr),
-                                  container ? this : nullptr);
+    HWND window =
+        CreateWindowExA(kind.exStyle, kind.windowClass, container ? "" : caption.c_str(),
+                        kind.style | (control.Visible() ? WS_VISIBLE : 0), box.left, box.top, box.right - box.left,
+                        box.bottom - box.top, parent, nullptr, GetModuleHandleA(nullptr), container ? this : nullptr);
     if (!window)
         throw std::runtime_error("cannot create the control " + control.Name());
     windows_[&control] = window;
@@ -100,12 +100,10 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         EnableWindow(window, FALSE);
 
     if (auto* group = dynamic_cast<TGroupBox*>(&control)) {
-        HWND frame = CreateWindowExA(0, "BUTTON", group->Caption().c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
-                                     box.right - box.left, box.bottom - box.top, window, nullptr,
-                                     GetModuleHandleA(nullptr), nullptr);
+        HWND frame = CreateWindowExA(0, "BUTTON", group->Caption().c_str(),
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, box.right - box.left,
+                                     box.bottom - box.top, window, nullptr, GetModuleHandleA(nullptr), nullptr);
         SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        // Below the group's controls, which clip it where they lie.
-        SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         frames_[&control] = frame;
     } else if (auto* view = dynamic_cast<TListView*>(&control)) {
         DWORD extended = LVS_EX_DOUBLEBUFFER | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
@@ -146,13 +144,16 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         }
         TabCtrl_SetCurSel(window, pages->ActivePageIndex());
     } else if (auto* image = dynamic_cast<TImage*>(&control)) {
-        HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_ICON,
-                                 box.right - box.left, box.bottom - box.top, 0);
+        HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), image->Picture.c_str(), IMAGE_ICON, box.right - box.left,
+                                 box.bottom - box.top, 0);
         SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     } else if (auto* box2 = dynamic_cast<TCheckBox*>(&control)) {
         SendMessageA(window, BM_SETCHECK, box2->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     CreateChildren(control, window);
+    if (auto frame = frames_.find(&control); frame != frames_.end())
+        // Below the group's controls, which clip it where they lie.
+        SetWindowPos(frame->second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HIMAGELIST Win32Renderer::ImagesOf(TImageList* images)
@@ -280,7 +281,8 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
     case Aspect::Caption:
         if (auto frame = frames_.find(&component); frame != frames_.end())
             SetWindowTextA(frame->second, control->Caption().c_str());
-        else if (auto* pages = dynamic_cast<TPageControl*>(control->Parent()); pages && dynamic_cast<TTabSheet*>(control)) {
+        else if (auto* pages = dynamic_cast<TPageControl*>(control->Parent());
+                 pages && dynamic_cast<TTabSheet*>(control)) {
             const auto& sheets = pages->Sheets();
             for (size_t i = 0; i < sheets.size(); ++i)
                 if (sheets[i] == control) {
@@ -305,8 +307,8 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
         break;
     case Aspect::Bounds:
         if (!dynamic_cast<TForm*>(control) && !dynamic_cast<TTabSheet*>(control))
-            MoveWindow(window, Scale(control->Left), Scale(control->Top), Scale(control->Width),
-                       Scale(control->Height), TRUE);
+            MoveWindow(window, Scale(control->Left), Scale(control->Top), Scale(control->Width), Scale(control->Height),
+                       TRUE);
         break;
     case Aspect::Items:
     case Aspect::Checked:

@@ -73,8 +73,7 @@ Win32Renderer::Win32Renderer(HINSTANCE instance) : instance_(instance)
     RegisterClassOnce(instance_, FormClass, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon);
     RegisterClassOnce(instance_, ContainerClass, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     RegisterClassOnce(instance_, MessageClass, nullptr, nullptr);
-    messageWindow_ =
-        CreateWindowExA(0, MessageClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
+    messageWindow_ = CreateWindowExA(0, MessageClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, this);
 }
 
 Win32Renderer::~Win32Renderer()
@@ -134,8 +133,8 @@ void Win32Renderer::FormCreated(TForm& form)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
-    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height,
-                                  nullptr, menu, instance_, this);
+    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height, nullptr,
+                                  menu, instance_, this);
     if (!window)
         throw std::runtime_error("cannot create the window " + form.Caption());
     windows_[&form] = window;
@@ -217,6 +216,18 @@ void Win32Renderer::Dispatch(MSG& message)
             } catch (const std::exception& failure) {
                 ReportFailure(failure.what());
             }
+        }
+    }
+    if (message.message == WM_KEYDOWN) {
+        // A list view's key handler may swallow the key before the control sees it.
+        auto found = controls_.find(message.hwnd);
+        auto* view = found == controls_.end() ? nullptr : dynamic_cast<TListView*>(found->second);
+        try {
+            if (view && view->OnKeyDown && view->OnKeyDown(static_cast<int>(message.wParam)))
+                return;
+        } catch (const std::exception& failure) {
+            ReportFailure(failure.what());
+            return;
         }
     }
     HWND form = ActiveFormWindow();
@@ -381,10 +392,6 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
             view->UserDoubleClick(activate.iItem);
         break;
     }
-    case LVN_KEYDOWN:
-        if (view->OnKeyDown)
-            view->OnKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
-        break;
     }
     return 0;
 }
