@@ -93,7 +93,7 @@ foreach(source IN LISTS bench_sources)
 endforeach()
 
 # pyrafixc.exe, the console scanner: its commands live in a library the tests call too.
-add_library(pyrafixc_commands STATIC src/app/pyrafixc/ConsoleCommands.cpp)
+add_library(pyrafixc_commands STATIC src/app/pyrafixc/ConsoleCommands.cpp src/app/pyrafixc/ConsoleRenderer.cpp)
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
 add_executable(pyrafixc src/app/pyrafixc/main.cpp)

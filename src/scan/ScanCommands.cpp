@@ -1,3 +1,155 @@
-#include "shell/Commands.h"
+#include "scan/ScanCommands.h"
 
-void WireScanCommands(AppContext&) {}
+#include "platform/TimeText.h"
+#include "scan/FolderPlaceholders.h"
+#include "scan/QuickScan.h"
+#include "scan/RecordMachineLive.h"
+#include "shell/Commands.h"
+#include "shell/TForm1.h"
+#include "systools/IniFiles.h"
+#include "systools/Processes.h"
+#include "systools/Services.h"
+#include "systools/StartupPrograms.h"
+#include "systools/StartupValuesPage.h"
+#include "ui/Application.h"
+
+namespace {
+
+const char CR[] = "\r";
+
+// The scan as the main window shows it: the log in Memo2, the alerts in List1.
+class MainWindowScanView : public QuickScanView {
+public:
+    explicit MainWindowScanView(TForm1& form) : form_(form) {}
+    void Log(const std::string& line) override { form_.Memo2->Add(line); }
+    int AlertLineCount() override { return form_.List1->Count(); }
+    void AddAlertLine(const std::string& text) override { form_.List1->Add(text, true); }
+    void Report(const std::string&) override {} // the report file comes with the full report
+    std::string Now() override { return LongTimeText(); }
+    void Status(const std::string& text) override { form_.sb1->SetPanelText(0, text); }
+
+private:
+    TForm1& form_;
+};
+
+void SetScanning(TForm1& form, bool scanning)
+{
+    form.Button1->SetEnabled(!scanning);
+    form.Button3->SetEnabled(scanning);
+    form.Button6->SetVisible(!scanning);
+}
+
+void PrepareStartupData(AppContext& context)
+{
+    SharedState& state = context.State;
+    TForm1& form = *context.Form1;
+    try {
+        RefreshStartupRecords(state);
+        CollectStartupLocations(state, CurrentStartupSources(state.Messages),
+                                [&form](const std::string& path) { form.sb1->SetPanelText(0, path); },
+                                [&context] { context.App.ProcessMessages(); });
+    } catch (const std::exception&) {
+        form.sb1->SetPanelText(0, state.Messages[10]);
+    }
+}
+
+void EndScan(AppContext& context)
+{
+    SharedState& state = context.State;
+    const MessageTable& m = state.Messages;
+    TForm1& form = *context.Form1;
+    TApplication& app = context.App;
+    const std::string now = LongTimeText();
+
+    if (state.ScanFoundAny) {
+        form.Button2->SetEnabled(true);
+        form.xpButton5->SetEnabled(true);
+        const int count = form.List1->Count() - 1;
+        form.Memo2->Add(now + ": " + std::to_string(count) + m[17]);
+        form.Memo2->Add(m[18]);
+        // The full scan of drives is offered; its window takes over from here once it exists.
+        if (app.ShowMessageBox(m[19] + std::to_string(count) + m[20] + CR + m[128], m[21],
+                               mbYesNo | mbIconInformation) != idYes)
+            app.ShowMessageBox(m[22], m[23], mbOk | mbIconInformation);
+    } else {
+        form.Memo2->Add(now + m[24]);
+        form.List1->SetLineEnabled(form.List1->Add(m[25]), false);
+        app.ShowMessageBox(m[26], m[23], mbOk | mbIconInformation);
+        form.Button2->SetEnabled(false);
+        form.xpButton5->SetEnabled(false);
+    }
+    if (form.List1->Count() > 0) {
+        form.List1->SetLineEnabled(0, true);
+        form.List1->Delete(0);
+    }
+    SetScanning(form, false);
+    form.sb1->SetPanelText(0, state.AbortRequested ? m[29] : m[30]);
+}
+
+} // namespace
+
+StartupSources CurrentStartupSources(const MessageTable& messages)
+{
+    StartupSources sources;
+    std::vector<RunningProcess> processes;
+    if (ListRunningProcesses(processes))
+        for (const RunningProcess& process : processes)
+            sources.Processes.push_back(process.Text);
+    for (const StartupRow& entry : LoadStartupPrograms().Folders)
+        sources.StartupFolderCommands.push_back(entry.Command);
+    for (const ServiceRow& service : ServiceListRows(messages[111]))
+        sources.ServiceImagePaths.push_back(service.Path());
+    std::vector<IniRow> drivers;
+    if (ScanSystemINI("System.ini", drivers))
+        for (const IniRow& driver : drivers)
+            sources.SystemIniEntries.push_back(driver.Text);
+    return sources;
+}
+
+void QuickScan(AppContext& context, bool keepList)
+{
+    SharedState& state = context.State;
+    const MessageTable& m = state.Messages;
+    TForm1& form = *context.Form1;
+
+    form.Memo2->Clear();
+    form.Memo2->Add(LongTimeText() + m[7]);
+    ResetScanState(state);
+    if (!keepList)
+        form.List1->Clear();
+    if (!state.ReportMode) {
+        form.List1->SetLineEnabled(form.List1->Add(m[8]), false);
+        form.Button2->SetEnabled(false);
+        form.xpButton5->SetEnabled(false);
+        SetScanning(form, true);
+        form.sb1->SetPanelText(0, m[9]);
+        PrepareStartupData(context);
+    }
+
+    MainWindowScanView view(form);
+    LiveRecordMachine machine(state.StartupEntries, ProcessAccess{[] {
+                                                                     std::vector<RunningProcess> list;
+                                                                     ListRunningProcesses(list);
+                                                                     std::vector<std::string> paths;
+                                                                     for (const RunningProcess& p : list)
+                                                                         paths.push_back(p.Text);
+                                                                     return paths;
+                                                                 },
+                                                                 EndProcessesByName},
+                              [&context] { context.App.ProcessMessages(); }, state.AbortRequested);
+    ScanRecords(state, machine, MachineRootFolders(), MachineFolder, view);
+    if (!state.ReportMode)
+        EndScan(context);
+}
+
+void Button1Click(AppContext& context)
+{
+    const MessageTable& m = context.State.Messages;
+    if (context.App.Confirm(m[59] + CR + CR + m[134] + CR + m[135], m[28]))
+        QuickScan(context, false);
+}
+
+void WireScanCommands(AppContext& context)
+{
+    context.Form1->Button1->OnClick = [&context] { Button1Click(context); };
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ConsoleCommands.h"
+#include "TestFolder.h"
+#include "database/DatabaseFile.h"
+#include "database/PathRoots.h"
+
+namespace {
+
+struct Console {
+    std::ostringstream out, err;
+    int Run(const std::vector<std::string>& args) { return RunConsoleCommand(args, out, err); }
+};
+
+// Runs a copy of pyrafixc.exe from `folder` and returns its exit code; its error
+// output goes to `errors`.
+DWORD RunCopy(const TestFolder& folder, const std::string& args, std::string& errors)
+{
+    const std::string exe = folder / "pyrafixc.exe";
+    EXPECT_TRUE(CopyFileA((ProgramFolder() + "pyrafixc.exe").c_str(), exe.c_str(), FALSE));
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const std::string errFile = folder / "err.txt";
+    HANDLE err = CreateFileA(errFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdError = err;
+    si.hStdOutput = err;
+    PROCESS_INFORMATION pi{};
+    std::string command = "\"" + exe + "\" " + args;
+    DWORD code = 999;
+    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr, &si, &pi)) {
+        WaitForSingleObject(pi.hProcess, 60000);
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    CloseHandle(err);
+    std::ifstream in(errFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    errors = text.str();
+    return code;
+}
+
+} // namespace
+
+TEST(ConsoleScan, ReportsAPlantedWormAndExitsOne)
+{
+    // The shipped database knows W32.Blaster.Worm by its file in System32.
+    const std::string worm = SystemFolder() + "\\msblast.exe";
+    {
+        std::ofstream(worm, std::ios::binary) << "pretend worm body";
+    }
+    Console found;
+    const int code = found.Run({"scan"});
+    DeleteFileA(worm.c_str());
+    EXPECT_EQ(code, 1) << found.err.str();
+    const std::string log = found.out.str();
+    EXPECT_NE(log.find(": Scanning, please wait..."), std::string::npos) << log;
+    EXPECT_NE(log.find(": Infected file (W32.Blaster.Worm) " + worm), std::string::npos) << log;
+    EXPECT_NE(log.find("Click on \"Fix\" button to fix selected tasks."), std::string::npos) << log;
+    // The full-scan offer is a question: answered No, so the closing information follows.
+    EXPECT_NE(log.find("Alert: You have "), std::string::npos) << log;
+    EXPECT_NE(log.find("Information: Click on \"Fix\" button to fix selected tasks by quick report!"),
+              std::string::npos)
+        << log;
+
+    Console clean;
+    EXPECT_EQ(clean.Run({"scan"}), 0) << clean.out.str();
+    EXPECT_NE(clean.out.str().find(": Your computer is clean!"), std::string::npos) << clean.out.str();
+    EXPECT_NE(clean.out.str().find("Information: Your computer is clean from this kind of viruses!"),
+              std::string::npos);
+}
+
+TEST(ConsoleScan, AMissingOrDamagedDatabaseIsAnError)
+{
+    TestFolder dir;
+    std::string errors;
+    EXPECT_EQ(RunCopy(dir, "scan", errors), 2u);
+    EXPECT_NE(errors.find("cannot read the database"), std::string::npos) << errors;
+
+    dir.Write("files.dat", "not a database at all");
+    EXPECT_EQ(RunCopy(dir, "scan", errors), 2u);
+    EXPECT_NE(errors.find("is damaged or is not a Pyrafix database"), std::string::npos) << errors;
+
+    Console bad;
+    EXPECT_EQ(bad.Run({"scan", "--bogus"}), 2);
+}
