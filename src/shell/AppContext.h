@@ -20,6 +20,7 @@ struct ShellEnvironment {
     std::string ProgramFolder;                              // with a trailing backslash
     std::string WindowsName;                                // WindowsVersionName() at start
     std::function<void(const std::string&)> OpenDocument;   // the shell's "open" verb
+    std::function<void(const std::string&)> ShowProperties; // the shell's "properties" dialog of a file
     std::string ActionDialogKey;                            // HKCU key of the action dialog setting
 };
 
