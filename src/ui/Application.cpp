@@ -33,6 +33,10 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     terminated_ = true;
+    // A loop waiting for input must see it even when the request came in a sent
+    // message, which does not make the wait return.
+    if (renderer_)
+        renderer_->WakeUp();
 }
 
 void TApplication::ProcessMessages()

@@ -17,6 +17,8 @@
 
 #include <shlobj.h>
 
+#include <thread>
+
 using namespace std::string_literals;
 
 namespace {
@@ -406,10 +408,22 @@ TEST(SystemToolWindows, TheRealManagerWindowReceivesMessage1033)
 
     SendMessageA(manager, 1032, 0, 0);
     EXPECT_FALSE(app.Terminated());
-    // The loop ends on the hook's termination; without it the quit message ends the
-    // loop instead and the check below fails rather than hangs.
-    PostMessageA(manager, 1033, 0, 0);
-    PostQuitMessage(0);
+    // Sent from another thread, as another program sends it. A guard ends a loop the
+    // message did not end, so the test fails instead of hanging.
+    const DWORD uiThread = GetCurrentThreadId();
+    HANDLE loopEnded = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool guardNeeded = false;
+    std::thread sender([&] {
+        SendMessageA(manager, 1033, 0, 0);
+        if (WaitForSingleObject(loopEnded, 10000) == WAIT_TIMEOUT) {
+            guardNeeded = true;
+            PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
+        }
+    });
     app.Run();
+    SetEvent(loopEnded);
+    sender.join();
+    CloseHandle(loopEnded);
     EXPECT_TRUE(app.Terminated());
+    EXPECT_FALSE(guardNeeded);
 }
