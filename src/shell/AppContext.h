@@ -17,10 +17,11 @@ class TFormR;
 
 // What the windows need from the machine; tests give their own.
 struct ShellEnvironment {
-    std::string ProgramFolder;                            // with a trailing backslash
-    std::string WindowsName;                              // PlatformCheckName of this machine
-    std::function<void(const std::string&)> OpenDocument; // the shell's "open" verb
-    std::string ActionDialogKey;                          // HKCU key of the action dialog setting
+    std::string ProgramFolder;                              // with a trailing backslash
+    std::string WindowsName;                                // PlatformCheckName of this machine
+    std::function<void(const std::string&)> OpenDocument;   // the shell's "open" verb
+    std::function<void(const std::string&)> ShowProperties; // the shell's "properties" dialog of a file
+    std::string ActionDialogKey;                            // HKCU key of the action dialog setting
 };
 
 // The program's windows and the state they share, passed to every window so

@@ -37,6 +37,11 @@ public:
     }
 
     TNotifyEvent OnCreate, OnShow, OnClose, OnResize;
+    // The form's own handling of a user window message (WM_USER and above); returns
+    // true when it handled the message. The Win32 renderer passes on what the form's
+    // window receives; Perform delivers one directly, as headless tests do.
+    std::function<bool(unsigned message)> OnMessage;
+    bool Perform(unsigned message) { return OnMessage && OnMessage(message); }
     std::function<bool()> OnCloseQuery; // false keeps the form open
 
 protected:

@@ -1,5 +1,7 @@
 #include "ui/Menus.h"
 
+#include "ui/Application.h"
+
 TMenuItem* TMenu::AddItem(TComponent* owner, const std::string& name, const std::string& caption)
 {
     TMenuItem* item = owner->Make<TMenuItem>(name);
@@ -8,10 +10,19 @@ TMenuItem* TMenu::AddItem(TComponent* owner, const std::string& name, const std:
     return item;
 }
 
-void TPopupMenu::Popup()
+void TPopupMenu::Popup(TComponent* popupComponent)
 {
+    popupComponent_ = popupComponent;
     if (OnPopup)
         OnPopup();
+}
+
+void TPopupMenu::PopupAtCursor(TComponent* popupComponent)
+{
+    Popup(popupComponent);
+    TApplication* app = Application();
+    if (app && app->CurrentRenderer())
+        app->CurrentRenderer()->ShowPopupMenu(*this);
 }
 
 void TMenuItem::SetCaption(const std::string& text)

@@ -29,7 +29,15 @@ class TPopupMenu : public TMenu {
 public:
     using TMenu::TMenu;
     const char* ClassName() const override { return "TPopupMenu"; }
-    void Popup(); // fires OnPopup; renderers then show the items
+    // Fires OnPopup for the control the menu opens over; renderers then show the items.
+    void Popup(TComponent* popupComponent = nullptr);
+    // The control the menu was last opened over: the list that has the focus then.
+    TComponent* PopupComponent() const { return popupComponent_; }
+    // Opens the menu at the mouse position, as a command button does.
+    void PopupAtCursor(TComponent* popupComponent);
+
+private:
+    TComponent* popupComponent_ = nullptr;
 };
 
 class TMenuItem : public TComponent {

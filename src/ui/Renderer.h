@@ -5,6 +5,7 @@ class TApplication;
 class TComponent;
 class TFileDialog;
 class TForm;
+class TPopupMenu;
 enum class Aspect;
 
 // Message box kinds and answers, with the values Windows uses.
@@ -15,6 +16,7 @@ enum MessageBoxFlags : unsigned {
     mbIconQuestion = 0x20,
     mbIconWarning = 0x30,
     mbIconInformation = 0x40,
+    mbDefButton2 = 0x100,
 };
 enum MessageBoxAnswer : int { idOk = 1, idCancel = 2, idYes = 6, idNo = 7 };
 
@@ -27,6 +29,9 @@ public:
     virtual void Changed(TComponent& component, Aspect aspect) = 0;
     virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
     virtual bool RunFileDialog(TFileDialog& dialog) = 0;
+    // Shows a pop-up menu at the mouse position (its OnPopup has run); the user's
+    // choice clicks the item. Nothing to show without windows.
+    virtual void ShowPopupMenu(TPopupMenu&) {}
     // Handles what is pending (input, posted work, due timers) and returns.
     virtual void ProcessMessages() = 0;
     // Runs until the application terminates.

@@ -1,46 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Fixtures.h"
+#include "Planted.h"
 #include "database/PathRoots.h"
 #include "platform/FileSystem.h"
 #include "systools/IniFiles.h"
-
-namespace {
-
-// Holds one of the machine's INI files for a test and puts it back afterwards.
-class SavedIni {
-public:
-    explicit SavedIni(const std::string& name) : lock_("pyrafix-test-ini-" + name), path(WindowsFolder() + "\\" + name)
-    {
-        had_ = ReadWholeFile(path, content_);
-    }
-    ~SavedIni()
-    {
-        DeleteFileA((path + ".new").c_str());
-        if (had_)
-            EXPECT_TRUE(WriteFileReplacing(path, content_.data(), content_.size()));
-        else
-            DeleteFileA(path.c_str());
-    }
-    void Write(const std::string& text) { ASSERT_TRUE(WriteFileReplacing(path, text.data(), text.size())); }
-    std::string Read() const
-    {
-        std::vector<uint8_t> bytes;
-        return ReadWholeFile(path, bytes) ? std::string(bytes.begin(), bytes.end()) : "(none)";
-    }
-
-private:
-    MachineLock lock_;
-
-public:
-    const std::string path;
-
-private:
-    bool had_ = false;
-    std::vector<uint8_t> content_;
-};
-
-} // namespace
 
 TEST(IniFiles, SystemIniLineIsCommentedOutInPlace)
 {

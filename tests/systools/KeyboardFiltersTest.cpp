@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Fixtures.h"
+#include "Planted.h"
 #include "core/UpperFilters.h"
 #include "database/PathRoots.h"
 #include "platform/RegistryKey.h"
@@ -9,57 +9,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-// Holds the machine's "UpperFilters" for one test and puts it back afterwards.
-class SavedUpperFilters {
-public:
-    SavedUpperFilters() : lock_("pyrafix-test-upperfilters")
-    {
-        created_ = !key_.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey);
-        if (created_) {
-            EXPECT_TRUE(key_.Create(HKEY_LOCAL_MACHINE, KeyboardClassKey));
-        }
-        DWORD size = 0;
-        had_ = RegQueryValueExA(key_.Get(), "UpperFilters", nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
-        data_.resize(size);
-        if (had_)
-            RegQueryValueExA(key_.Get(), "UpperFilters", nullptr, &type_, reinterpret_cast<BYTE*>(data_.data()), &size);
-    }
-    ~SavedUpperFilters()
-    {
-        if (had_)
-            RegSetValueExA(key_.Get(), "UpperFilters", 0, type_, reinterpret_cast<const BYTE*>(data_.data()),
-                           static_cast<DWORD>(data_.size()));
-        else
-            key_.DeleteValue("UpperFilters");
-        key_.Close();
-        if (created_)
-            RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeyboardClassKey);
-    }
-    void Set(const std::string& data, DWORD type = REG_MULTI_SZ)
-    {
-        ASSERT_EQ(RegSetValueExA(key_.Get(), "UpperFilters", 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                                 static_cast<DWORD>(data.size())),
-                  ERROR_SUCCESS);
-    }
-    std::string Get() const
-    {
-        char data[1024];
-        DWORD size = sizeof data;
-        if (RegQueryValueExA(key_.Get(), "UpperFilters", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) !=
-            ERROR_SUCCESS)
-            return "(none)";
-        return std::string(data, size);
-    }
-
-private:
-    MachineLock lock_;
-    RegKey key_;
-    bool created_ = false;
-    bool had_ = false;
-    DWORD type_ = REG_MULTI_SZ;
-    std::string data_;
-};
 
 std::vector<std::string> Names()
 {

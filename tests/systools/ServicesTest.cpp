@@ -2,44 +2,10 @@
 
 #include <algorithm>
 
-#include "Fixtures.h"
+#include "Planted.h"
 #include "systools/Services.h"
 
 namespace {
-
-// A service registered for one test and deleted after it.
-class PlantedService {
-public:
-    PlantedService(const std::string& suffix, const std::string& binaryPath, DWORD startType)
-    {
-        key = std::string("PyrafixFixture") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + suffix;
-        display = "Pyrafix fixture " + key;
-        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        service_ = CreateServiceA(manager, key.c_str(), display.c_str(), SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
-                                  startType, SERVICE_ERROR_IGNORE, binaryPath.c_str(), nullptr, nullptr, nullptr,
-                                  nullptr, nullptr);
-        EXPECT_NE(service_, nullptr) << key << " " << GetLastError();
-        CloseServiceHandle(manager);
-    }
-    ~PlantedService()
-    {
-        SERVICE_STATUS status{};
-        ControlService(service_, SERVICE_CONTROL_STOP, &status);
-        for (int i = 0; i < 40 && QueryServiceStatus(service_, &status) && status.dwCurrentState != SERVICE_STOPPED;
-             ++i)
-            Sleep(250);
-        DeleteService(service_);
-        CloseServiceHandle(service_);
-    }
-    PlantedService(const PlantedService&) = delete;
-    PlantedService& operator=(const PlantedService&) = delete;
-
-    std::string key;
-    std::string display;
-
-private:
-    SC_HANDLE service_ = nullptr;
-};
 
 ServiceRow RowOf(const std::string& display)
 {

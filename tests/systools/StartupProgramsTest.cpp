@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "Planted.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
 #include "platform/RegistryKey.h"
@@ -12,24 +13,6 @@
 #include "systools/StartupValuesPage.h"
 
 namespace {
-
-const std::string RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::string RunKeyBak = RunKey + "_Bak";
-
-// A value name private to the running test, removed from both keys afterwards.
-class PlantedValue {
-public:
-    PlantedValue() { name = std::string("pyrafix-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-    ~PlantedValue()
-    {
-        for (const std::string& path : {RunKey, RunKeyBak}) {
-            RegKey key;
-            if (key.Open(HKEY_CURRENT_USER, path))
-                key.DeleteValue(name);
-        }
-    }
-    std::string name;
-};
 
 const StartupRow* Find(const std::vector<StartupRow>& rows, const std::string& caption)
 {

@@ -3,10 +3,12 @@
 
 #include "database/DatabaseFile.h"
 #include "platform/FileSystem.h"
+#include "platform/ShellProperties.h"
 #include "reports/WindowsVersion.h"
 #include "shell/AppContext.h"
 #include "shell/ProgramRoles.h"
 #include "shell/Settings.h"
+#include "systools/TfrmMain.h"
 #include "ui/Application.h"
 #include "ui/win32/Win32Renderer.h"
 
@@ -38,6 +40,10 @@ int RunProgram(HINSTANCE instance)
         ShellExecuteA(nullptr, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     };
     AppContext context{app, state, environment};
+    // The manager window owns the properties dialogs it opens.
+    context.Env.ShowProperties = [&renderer, &context](const std::string& file) {
+        ShowFileProperties(file, renderer.WindowOf(context.frmMain));
+    };
     CreateAppWindows(context);
     if (!app.Terminated())
         app.Run();

@@ -86,7 +86,7 @@ int Scan(const std::vector<std::string>& options, std::ostream& out, std::ostrea
     app.Title = "Pyrafix Pro v4 - SE";
     ShellEnvironment environment;
     environment.ProgramFolder = folder;
-    environment.WindowsName = WindowsVersionName();
+    environment.WindowsName = PlatformCheckName(QueryWindowsVersion());
     environment.OpenDocument = [](const std::string&) {};
     environment.ActionDialogKey = ActionDialogKey;
     AppContext context{app, state, environment};

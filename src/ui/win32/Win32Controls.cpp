@@ -10,6 +10,10 @@
 #include "ui/StdControls.h"
 #include "ui/win32/Win32Renderer.h"
 
+#include <shellapi.h>
+
+#include <shellapi.h>
+
 namespace {
 
 const char ContainerClass[] = "PyrafixContainer";
@@ -160,18 +164,28 @@ HIMAGELIST Win32Renderer::ImagesOf(TImageList* images)
 {
     if (!images)
         return nullptr;
+    HIMAGELIST list = nullptr;
     if (auto found = imageLists_.find(images); found != imageLists_.end())
-        return found->second;
-    const int size = Scale(16);
-    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, images->Count(), 8);
-    for (const std::string& name : images->Images()) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0));
-        if (!icon)
-            icon = LoadIcon(nullptr, IDI_APPLICATION);
-        ImageList_AddIcon(list, icon);
-    }
-    imageLists_[images] = list;
+        list = found->second;
+    else
+        list = imageLists_[images] = ImageList_Create(Scale(16), Scale(16), ILC_COLOR32 | ILC_MASK, images->Count(), 8);
+    // Images added since the last look (program icons of list rows) are appended.
+    for (int next = ImageList_GetImageCount(list); next < images->Count(); ++next)
+        AddImage(list, images->Images()[next]);
     return list;
+}
+
+void Win32Renderer::AddImage(HIMAGELIST list, const std::string& name)
+{
+    const int size = Scale(16);
+    // An icon resource of the program by name, else the first icon of a file by path.
+    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_ICON, size, size, 0));
+    HICON extracted = nullptr;
+    if (!icon && ExtractIconExA(name.c_str(), 0, nullptr, &extracted, 1) > 0)
+        icon = extracted;
+    ImageList_AddIcon(list, icon ? icon : LoadIcon(nullptr, IDI_APPLICATION));
+    if (icon)
+        DestroyIcon(icon);
 }
 
 HMENU Win32Renderer::BuildMenu(const TMenu& menu, bool popup)
@@ -207,6 +221,10 @@ void Win32Renderer::FillListView(TListView& view)
     filling_ = true;
     SendMessageA(window, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(window);
+    if (view.SmallImages)
+        ImagesOf(view.SmallImages);
+    // A list may switch its check boxes off for a placeholder row and on again.
+    ListView_SetExtendedListViewStyleEx(window, LVS_EX_CHECKBOXES, view.CheckBoxes ? LVS_EX_CHECKBOXES : 0);
     for (int row = 0; row < view.Count(); ++row) {
         const TListItem& item = view.Item(row);
         LVITEMA line = {};

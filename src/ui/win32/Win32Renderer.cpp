@@ -270,6 +270,11 @@ void Win32Renderer::ReportFailure(const char* what)
 LRESULT Win32Renderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     try {
+        // A user message to a form goes to the form's own hook first.
+        if (message >= WM_USER && message < WM_APP)
+            if (auto found = controls_.find(window); found != controls_.end())
+                if (auto* form = dynamic_cast<TForm*>(found->second); form && form->Perform(message))
+                    return 0;
         switch (message) {
         case WM_TIMER:
             if (window == messageWindow_) {
@@ -402,16 +407,29 @@ void Win32Renderer::OnContextMenu(HWND window, LPARAM where)
     auto* view = found == controls_.end() ? nullptr : dynamic_cast<TListView*>(found->second);
     if (!view || !view->PopupMenu)
         return;
-    view->PopupMenu->Popup();
-    HMENU menu = BuildMenu(*view->PopupMenu, true);
+    view->PopupMenu->Popup(view);
     POINT at = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
     if (at.x == -1 && at.y == -1) {
         RECT box;
         GetWindowRect(window, &box);
         at = {box.left + Scale(8), box.top + Scale(8)};
     }
-    const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
-    DestroyMenu(menu);
+    TrackMenu(*view->PopupMenu, at, window);
+}
+
+void Win32Renderer::ShowPopupMenu(TPopupMenu& menu)
+{
+    POINT at;
+    GetCursorPos(&at);
+    HWND owner = WindowOf(menu.PopupComponent());
+    TrackMenu(menu, at, owner ? owner : ActiveFormWindow());
+}
+
+void Win32Renderer::TrackMenu(TPopupMenu& menu, POINT at, HWND owner)
+{
+    HMENU handle = BuildMenu(menu, true);
+    const UINT chosen = TrackPopupMenu(handle, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+    DestroyMenu(handle);
     if (auto item = menuCommands_.find(chosen); chosen && item != menuCommands_.end())
         item->second->Click();
 }

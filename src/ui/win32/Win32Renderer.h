@@ -14,6 +14,7 @@ class TListView;
 class TCheckListBox;
 class TMenu;
 class TMenuItem;
+class TPopupMenu;
 class TTimer;
 
 // Real windows and common controls mirroring the component model. The model
@@ -29,6 +30,7 @@ public:
     void Changed(TComponent& component, Aspect aspect) override;
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     bool RunFileDialog(TFileDialog& dialog) override;
+    void ShowPopupMenu(TPopupMenu& menu) override;
     void ProcessMessages() override;
     void Run() override;
     void WakeUp() override;
@@ -50,11 +52,13 @@ private:
     void FillCheckList(TCheckListBox& list);
     void FillStatusBar(TControl& control);
     HIMAGELIST ImagesOf(TImageList* images);
+    void AddImage(HIMAGELIST list, const std::string& name);
     HMENU BuildMenu(const TMenu& menu, bool popup);
     // Input (Win32Renderer.cpp).
     void OnCommand(HWND control, WORD code);
     LRESULT OnNotify(NMHDR& header);
     void OnContextMenu(HWND control, LPARAM where);
+    void TrackMenu(TPopupMenu& menu, POINT at, HWND owner);
     void Dispatch(MSG& message);
     void ReportFailure(const char* what);
     HWND ActiveFormWindow() const;

@@ -1,0 +1,47 @@
+#include "core/ProcessNames.h"
+#include "shell/TForm1.h"
+#include "systools/Processes.h"
+#include "systools/SystemToolPages.h"
+#include "ui/Application.h"
+
+void RefreshProcessPage(AppContext& context, const LineSink& report)
+{
+    TForm1& form = *context.Form1;
+    form.List2->Clear();
+    LineSink shown = report;
+    if (report)
+        shown = [&form, &report](const std::string& line) {
+            form.sb1->SetPanelText(0, line);
+            report(line);
+        };
+    const std::vector<std::string> rows = ProcessPageRows(context.State.Messages, shown);
+    for (const std::string& row : rows)
+        form.List2->Add(TListItem{row, {}});
+    form.Label3->SetCaption(ProcessCountCaption(context.State.Messages, static_cast<int>(rows.size())));
+}
+
+namespace {
+
+void EndTask(AppContext& context)
+{
+    TForm1& form = *context.Form1;
+    if (!context.App.Confirm(context.Text(65), context.Text(QuestionCaptionRow)))
+        return;
+    std::vector<std::string> checked;
+    for (const TListItem& item : form.List2->Items())
+        if (item.Checked)
+            checked.push_back(item.Caption);
+    EndTaskForRows(checked, form.cbx1->Checked(), [&context](const std::string& row) {
+        context.App.ShowMessageBox(context.Text(66) + row, context.Text(ErrorCaptionRow), mbIconError);
+    });
+    RefreshProcessPage(context);
+}
+
+} // namespace
+
+void WireProcessPage(AppContext& context)
+{
+    TForm1& form = *context.Form1;
+    form.Button12->OnClick = [&context] { RefreshProcessPage(context); };
+    form.Button11->OnClick = [&context] { EndTask(context); };
+}
