@@ -1,4 +1,5 @@
 #include "scan/MainWindowCleaningView.h"
+#include "scan/TForm3.h"
 #include "shell/Commands.h"
 #include "shell/TForm1.h"
 #include "ui/Application.h"
@@ -10,4 +11,6 @@ void WireCleaningCommands(AppContext& context)
     TForm1& form = *context.Form1;
     form.Button2->OnClick = [&context] { FixCommand(context); };
     form.xpButton5->OnClick = [&context] { QuarantineCommand(context); };
+    // The full-scan window hands its end to cleaning.
+    context.Form3->BindCommands();
 }
