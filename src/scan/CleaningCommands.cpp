@@ -1,3 +1,4 @@
+#include "quarantine/TForm9.h"
 #include "scan/MainWindowCleaningView.h"
 #include "scan/TForm3.h"
 #include "shell/Commands.h"
@@ -11,6 +12,7 @@ void WireCleaningCommands(AppContext& context)
     TForm1& form = *context.Form1;
     form.Button2->OnClick = [&context] { FixCommand(context); };
     form.xpButton5->OnClick = [&context] { QuarantineCommand(context); };
-    // The full-scan window hands its end to cleaning.
+    // The two windows that cleaning and the quarantine work through.
     context.Form3->BindCommands();
+    context.Form9->BindCommands();
 }
