@@ -1,5 +1,6 @@
 #include "ConsoleCommands.h"
 
+#include "QuarantineCommands.h"
 #include "database/FileMd5.h"
 
 namespace {
@@ -12,6 +13,8 @@ const char Version[] = "pyrafixc 4.0 (Pyrafix Pro v4 - SE)";
 const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
+                     "  quarantine list|restore PATH|remove PATH|clear\n"
+                     "                  the quarantine beside the program\n"
                      "  --help          this text\n"
                      "  --version       the program's version\n"
                      "\n"
@@ -51,6 +54,8 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
     }
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "quarantine")
+        return RunQuarantineCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     err << "pyrafixc: " << (command.empty() ? "no command given" : "unknown command '" + command + "'") << "\n\n"
         << Usage;
     return Failed;
