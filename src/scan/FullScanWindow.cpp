@@ -1,5 +1,6 @@
 #include "scan/FullScanWindow.h"
 
+#include "core/PathText.h"
 #include "platform/TimeText.h"
 #include "scan/Cleaning.h"
 #include "scan/FullScan.h"
@@ -17,20 +18,6 @@ void RemoveScanningLine(AppContext& context)
     TCheckListBox& list = *context.Form1->List1;
     if (list.Count() > 0 && list.Lines()[0].Text == context.Text(8))
         list.Delete(0);
-}
-
-std::vector<std::string> DriveRoots(const std::string& drives)
-{
-    std::vector<std::string> roots;
-    for (size_t start = 0; start < drives.size();) {
-        size_t end = drives.find(';', start);
-        if (end == std::string::npos)
-            end = drives.size();
-        if (end > start)
-            roots.push_back(drives.substr(start, end - start));
-        start = end + 1;
-    }
-    return roots;
 }
 
 } // namespace
@@ -66,7 +53,7 @@ void TForm3::dsButton2Click()
     SelectedDrives = LocalDrives(-1, FixedDrive);
     Label1->SetCaption(context_.Text(146) + SelectedDrives);
     cList1->Clear();
-    for (const std::string& root : DriveRoots(SelectedDrives))
+    for (const std::string& root : SplitPathList(SelectedDrives))
         cList1->Add(root, true);
 }
 

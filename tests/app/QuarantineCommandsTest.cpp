@@ -23,12 +23,6 @@ struct QuarantineConsole {
     }
 };
 
-std::string Content(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    return ReadWholeFile(path, bytes) ? std::string(bytes.begin(), bytes.end()) : "<unreadable>";
-}
-
 } // namespace
 
 TEST(ConsoleQuarantine, ListRestoreRemoveAndClear)
@@ -52,12 +46,12 @@ TEST(ConsoleQuarantine, ListRestoreRemoveAndClear)
 
     // Any case of the path names the entry; it comes back where it was.
     EXPECT_EQ(console.Run({"restore", LowerCase(kept)}), 0) << console.err.str();
-    EXPECT_EQ(Content(kept), "kept bytes");
+    EXPECT_EQ(FileText(kept), "kept bytes");
     EXPECT_EQ(console.Run({"restore", kept}), 2);
     EXPECT_NE(console.err.str().find("not in the quarantine"), std::string::npos);
 
     EXPECT_EQ(console.Run({"remove", gone}), 0) << console.err.str();
-    EXPECT_EQ(Content(gone), "gone bytes"); // only the stored copy goes
+    EXPECT_EQ(FileText(gone), "gone bytes"); // only the stored copy goes
     EXPECT_EQ(console.Run({"list"}), 0);
     EXPECT_EQ(console.out.str(), "");
 

@@ -6,14 +6,6 @@
 
 namespace {
 
-std::string Content(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
-        return "<unreadable>";
-    return std::string(bytes.begin(), bytes.end());
-}
-
 std::vector<std::string> Captions(const TListView& list)
 {
     std::vector<std::string> captions;
@@ -53,7 +45,7 @@ TEST(QuarantineWindow, AddTaskShowsTheFileAndRefusesItTwice)
     EXPECT_EQ(row.SubItems[0], "Unknown");
     EXPECT_FALSE(row.SubItems[1].empty());
     EXPECT_TRUE(row.Checked);
-    EXPECT_EQ(Content(file), "picked"); // adding never deletes the source
+    EXPECT_EQ(FileText(file), "picked"); // adding never deletes the source
 }
 
 TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
@@ -83,7 +75,7 @@ TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
     window.xpButton2->Click();
 
     EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m[156], second, m[155]}));
-    EXPECT_EQ(Content(third), "third");
+    EXPECT_EQ(FileText(third), "third");
     EXPECT_FALSE(FileExists(second));
     EXPECT_EQ(window.Bar1->SimpleText(), m[154] + third);
     EXPECT_EQ(shell.renderer.Boxes()[1].Text, m[157]);
@@ -98,8 +90,8 @@ TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
     shell.renderer.Answer(idYes);
     shell.renderer.Answer(idOk);
     window.xpButton2->Click();
-    EXPECT_EQ(Content(first), "first");
-    EXPECT_EQ(Content(second), "second");
+    EXPECT_EQ(FileText(first), "first");
+    EXPECT_EQ(FileText(second), "second");
 }
 
 TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
@@ -137,5 +129,5 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     EXPECT_EQ(shell.renderer.Boxes().back().Text, m[159]);
     EXPECT_FALSE(FileExists(stored));
     EXPECT_FALSE(FileExists(store.IndexFile()));
-    EXPECT_EQ(Content(b), "b"); // the sources were never touched
+    EXPECT_EQ(FileText(b), "b"); // the sources were never touched
 }
