@@ -35,7 +35,6 @@ TEST(FullScanWindow, DecliningTheAbortQuestionStartsTheScanWhenTheTimerFires)
     CreateDirectoryA((folder / "b").c_str(), nullptr);
     const std::string seed = folder.Write("a\\seed.exe", "the same bytes");
     const std::string copy = folder.Write("b\\renamed.scr", "the same bytes");
-    folder.Write("b\\empty.exe", "");
     QuickScanFound(shell, seed);
 
     ShowFullScanWindow(shell.context);
