@@ -93,7 +93,9 @@ foreach(source IN LISTS bench_sources)
 endforeach()
 
 # pyrafixc.exe, the console scanner: its commands live in a library the tests call too.
-add_library(pyrafixc_commands STATIC src/app/pyrafixc/ConsoleCommands.cpp src/app/pyrafixc/ConsoleRenderer.cpp)
+file(GLOB console_command_sources CONFIGURE_DEPENDS src/app/pyrafixc/*.cpp)
+list(REMOVE_ITEM console_command_sources ${CMAKE_SOURCE_DIR}/src/app/pyrafixc/main.cpp)
+add_library(pyrafixc_commands STATIC ${console_command_sources})
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
 add_executable(pyrafixc src/app/pyrafixc/main.cpp)

@@ -45,6 +45,21 @@ private:
     std::string path_;
 };
 
+// A file's bytes as text; "<unreadable>" when it cannot be read.
+inline std::string FileText(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "<unreadable>";
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    CloseHandle(h);
+    return text;
+}
+
 // Sets a file's last-write time to 1 January of the given year.
 inline bool SetWriteYear(const std::string& path, WORD year)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "quarantine/QuarantineRows.h"
 #include "shell/AppContext.h"
 #include "ui/ComCtrls.h"
 #include "ui/Form.h"
@@ -16,6 +17,18 @@ public:
     TStatusBar* Bar1;
     TOpenDialog* Open1;
 
+    // The handlers live in quarantine/QuarantineWindow.cpp; the commands' wiring binds them.
+    void BindCommands();
+    void FormShow();
+    void xpButton6Click(); // Refresh
+    void xpButton3Click(); // Add Task
+    void xpButton2Click(); // Restore selected tasks
+    void xpButton4Click(); // Remove Task
+    void xpButton5Click(); // Clear Quarantine
+
 private:
+    std::vector<bool> CheckedRows() const;
+    RowReport RowCaptions(int startedRow, int succeededRow, int failedRow, int statusRow);
+
     AppContext& context_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/TimeText.h"
 #include "scan/FolderPlaceholders.h"
+#include "scan/FullScanWindow.h"
 #include "scan/QuickScan.h"
 #include "scan/RecordMachineLive.h"
 #include "shell/Commands.h"
@@ -67,10 +68,13 @@ void EndScan(AppContext& context)
         const int count = form.List1->Count() - 1;
         form.Memo2->Add(now + ": " + std::to_string(count) + m[17]);
         form.Memo2->Add(m[18]);
-        // The full scan of drives is offered; its window takes over from here once it exists.
+        // Yes hands over to the full scan window, which finishes the list and the buttons.
         if (app.ShowMessageBox(m[19] + std::to_string(count) + m[20] + CR + m[128], m[21],
-                               mbYesNo | mbIconInformation) != idYes)
-            app.ShowMessageBox(m[22], m[23], mbOk | mbIconInformation);
+                               mbYesNo | mbIconInformation) == idYes) {
+            ShowFullScanWindow(context);
+            return;
+        }
+        app.ShowMessageBox(m[22], m[23], mbOk | mbIconInformation);
     } else {
         form.Memo2->Add(now + m[24]);
         form.List1->SetLineEnabled(form.List1->Add(m[25]), false);

@@ -16,6 +16,24 @@ public:
     TxpButton *xpButton2, *xpButton1, *xpButton3;
     TTimer* Timer1;
 
+    // The drive roots (or folders) to walk, each followed by ";"; kept while the program runs.
+    std::string SelectedDrives;
+
+    // The handlers live in scan/FullScanWindow.cpp; the cleaning room binds them.
+    void BindCommands();
+    void FormShow();
+    void FormClose();
+    void dsButton2Click();
+    void cList1ClickCheck();
+    void xpButton1Click();
+    void xpButton3Click();
+    void Timer1Timer();
+
 private:
+    void AskAboutAbort();
+
     AppContext& context_;
+    bool abortPressed_ = false;
+    bool cleaningChosen_ = false;
+    bool scanChosen_ = false;
 };

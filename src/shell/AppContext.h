@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "quarantine/QuarantineStore.h"
 #include "shell/SharedState.h"
 
 class TApplication;
@@ -39,6 +40,7 @@ struct AppContext {
     TForm12* Form12 = nullptr;
     TFormL* FormL = nullptr;
     TFormR* FormR = nullptr;
+    QuarantineStore Quarantine{std::string()}; // over Env.ProgramFolder once the commands are wired
 
     const std::string& Text(int row) const { return State.Messages.at(row); }
 };

@@ -90,3 +90,26 @@ TEST(ConsoleScan, AMissingOrDamagedDatabaseIsAnError)
     Console bad;
     EXPECT_EQ(bad.Run({"scan", "--bogus"}), 2);
 }
+
+TEST(ConsoleScan, FullScanThenFixRemovesTheWormAndItsCopies)
+{
+    TestFolder dir;
+    const std::string body = "pretend worm body for the full scan";
+    const std::string worm = SystemFolder() + "\\msblast.exe";
+    {
+        std::ofstream(worm, std::ios::binary) << body;
+    }
+    const std::string copy = dir.Write("holiday-photos.exe", body);
+    const std::string bystander = dir.Write("notes.txt", std::string(body.size(), 'n'));
+
+    Console console;
+    const int code = console.Run({"scan", "--full", dir.Path(), "--fix"});
+    const bool wormLeft = GetFileAttributesA(worm.c_str()) != INVALID_FILE_ATTRIBUTES;
+    DeleteFileA(worm.c_str());
+    EXPECT_EQ(code, 1) << console.err.str();
+    EXPECT_FALSE(wormLeft) << console.out.str();
+    EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES) << console.out.str();
+    EXPECT_NE(GetFileAttributesA(bystander.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(console.out.str().find(": Infected file (W32.Blaster.Worm) " + copy), std::string::npos)
+        << console.out.str();
+}

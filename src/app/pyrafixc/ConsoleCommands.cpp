@@ -1,6 +1,8 @@
 #include "ConsoleCommands.h"
 
+#include "ConsoleCleaning.h"
 #include "ConsoleRenderer.h"
+#include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
 #include "database/DatabaseFile.h"
 #include "database/FileMd5.h"
@@ -8,6 +10,8 @@
 #include "scan/ScanCommands.h"
 #include "shell/AppContext.h"
 #include "shell/Settings.h"
+#include "quarantine/QuarantineStore.h"
+#include "scan/Cleaning.h"
 #include "ui/Application.h"
 
 namespace {
@@ -20,10 +24,16 @@ const char Version[] = "pyrafixc 4.0 (Pyrafix Pro v4 - SE)";
 
 const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "\n"
-                     "  scan [--yes]    quick scan of this machine with files.dat and RegBase.rgk\n"
-                     "                  beside the program; prints the scan log and every message;\n"
-                     "                  questions are answered No, or Yes with --yes\n"
+                     "  scan [--full [DRIVES]] [--fix | --quarantine]\n"
+                     "                  quick scan of this machine with files.dat and RegBase.rgk beside\n"
+                     "                  the program; prints the scan log and every message (questions\n"
+                     "                  are answered No). --full then hunts copies of the hits on the\n"
+                     "                  given drives or folders (C:\\;D:\\; - all fixed drives when none\n"
+                     "                  are given), --fix cleans everything found, --quarantine stores\n"
+                     "                  the files in the quarantine first and then cleans\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
+                     "  quarantine list|restore PATH|remove PATH|clear\n"
+                     "                  the quarantine beside the program\n"
                      "  --help          this text\n"
                      "  --version       the program's version\n"
                      "\n"
@@ -64,23 +74,47 @@ bool DatabaseReadable(const std::string& path, std::ostream& err)
     return true;
 }
 
-// The quick scan, run by the main window's own code on windows that are never shown.
-int Scan(const std::vector<std::string>& options, std::ostream& out, std::ostream& err)
+struct ScanOptions {
+    bool full = false;
+    std::string drives; // empty: every fixed drive
+    bool fix = false;
+    bool quarantine = false;
+};
+
+bool ParseScanOptions(const std::vector<std::string>& args, ScanOptions& options, std::ostream& err)
 {
-    bool answerYes = false;
-    for (const std::string& option : options) {
-        if (option != "--yes") {
-            err << "pyrafixc: unknown option '" << option << "' for scan\n";
-            return Failed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--full") {
+            options.full = true;
+            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0)
+                options.drives = args[++i];
+        } else if (args[i] == "--fix") {
+            options.fix = true;
+        } else if (args[i] == "--quarantine") {
+            options.quarantine = true;
+        } else {
+            err << "pyrafixc: unknown option '" << args[i] << "' for scan\n";
+            return false;
         }
-        answerYes = true;
     }
+    if (!options.drives.empty() && options.drives.back() != ';')
+        options.drives += ';';
+    return true;
+}
+
+// The quick scan, run by the main window's own code on windows that are never shown;
+// then the full scan and the cleaning the options ask for.
+int Scan(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    ScanOptions options;
+    if (!ParseScanOptions(args, options, err))
+        return Failed;
     const std::string folder = ProgramFolder();
     if (!DatabaseReadable(folder + "files.dat", err))
         return Failed;
 
     SharedState state;
-    ConsoleRenderer renderer(out, answerYes);
+    ConsoleRenderer renderer(out, false);
     TApplication app(&renderer);
     renderer.Attach(app);
     app.Title = "Pyrafix Pro v4 - SE";
@@ -94,7 +128,20 @@ int Scan(const std::vector<std::string>& options, std::ostream& out, std::ostrea
     if (app.Terminated())
         return Failed; // this Windows version is refused, and was told so
     QuickScan(context, false);
-    return state.ScanFoundAny ? Found : Done;
+    const bool found = state.ScanFoundAny;
+
+    if (found && options.full)
+        ConsoleFullScan(state, options.drives, out);
+    if (found && (options.fix || options.quarantine)) {
+        ConsoleCleaningView view(state, out, err);
+        if (options.quarantine) {
+            QuarantineStore store(folder);
+            QuarantineAlerts(state, store, view);
+        } else {
+            CleanAlerts(state, view);
+        }
+    }
+    return found ? Found : Done;
 }
 
 } // namespace
@@ -114,6 +161,8 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         return Scan(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "quarantine")
+        return RunQuarantineCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     err << "pyrafixc: " << (command.empty() ? "no command given" : "unknown command '" + command + "'") << "\n\n"
         << Usage;
     return Failed;
