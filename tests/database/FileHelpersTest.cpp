@@ -25,6 +25,14 @@ TEST(FileUsable, DosTimeOrMoreThanTenReadableBytes)
     EXPECT_FALSE(FileUsable(""));
 }
 
+TEST(FileUsable, APathWithASecondDriveInsideNamesNothing)
+{
+    TestFolder dir;
+    const std::string file = dir.Write("there.exe", "12345");
+    EXPECT_FALSE(FileUsable(SystemFolder() + "\\" + file)); // as command resolution builds it
+    EXPECT_TRUE(FileUsable("\\\\?\\" + file));            // one drive, after the long-path prefix
+}
+
 TEST(FileSizeOf, ZeroWhenTheFileCannotBeOpened)
 {
     TestFolder dir;

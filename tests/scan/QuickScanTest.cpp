@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "RecordingView.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
 #include "database/FileMd5.h"
@@ -7,22 +8,6 @@
 #include "scan/RecordMachineLive.h"
 
 namespace {
-
-// Collects what the scan shows; the alert list starts with its "Scanning..." line.
-struct RecordingView : QuickScanView {
-    std::vector<std::string> log, lines{"Scanning..."}, report;
-    std::function<void()> onLog;
-    void Log(const std::string& line) override
-    {
-        log.push_back(line);
-        if (onLog)
-            onLog();
-    }
-    int AlertLineCount() override { return static_cast<int>(lines.size()); }
-    void AddAlertLine(const std::string& text) override { lines.push_back(text); }
-    void Report(const std::string& line) override { report.push_back(line); }
-    std::string Now() override { return "T"; }
-};
 
 struct Scan {
     SharedState state;

@@ -5,6 +5,7 @@
 #include "database/FileMd5.h"
 #include "platform/RegistryKey.h"
 #include "scan/StartupCollector.h"
+#include "systools/Fixtures.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ const char WindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Wind
 // Puts AppInit_DLLs back as it was when the test ends.
 class SavedAppInit {
 public:
-    SavedAppInit()
+    SavedAppInit() : lock_("pyrafix-appinit-dlls")
     {
         RegKey key;
         had_ = key.Open(HKEY_LOCAL_MACHINE, WindowsKey) && key.ReadString("AppInit_DLLs", value_);
@@ -37,6 +38,7 @@ public:
     }
 
 private:
+    MachineLock lock_;
     bool had_ = false;
     std::string value_;
 };
@@ -118,4 +120,34 @@ TEST(StartupCollector, AppInitNamesAndHookServers)
 
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, ("Software\\Classes\\CLSID\\" + clsid).c_str());
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, (hooks + "\\" + clsid).c_str());
+}
+
+TEST(StartupCollector, AppInitNamesWithATrailingComma)
+{
+    SavedAppInit appInit;
+    appInit.Set("one-pyrafix.dll,two-pyrafix.dll,");
+    StringList locations;
+    CollectClsidPaths(locations);
+    EXPECT_GE(locations.IndexOf("one-pyrafix.dll"), 0);
+    EXPECT_GE(locations.IndexOf("two-pyrafix.dll"), 0);
+    EXPECT_LT(locations.IndexOf(""), 0); // the comma at the end makes no empty name
+}
+
+TEST(StartupCollector, ServicesAndSystemIniEntriesThatResolve)
+{
+    TestFolder dir;
+    const std::string driver = dir.Write("driver.sys", std::string(30, 'd'));
+    const std::string shell = dir.Write("shell.exe", std::string(50, 's'));
+    SharedState state;
+    StartupSources sources;
+    sources.ServiceImagePaths = {"\"" + driver + "\" -k", "c:\\nothing\\service.exe"};
+    sources.SystemIniEntries = {shell, "nothing.drv"};
+
+    CollectStartupLocations(state, sources);
+
+    const StringList& entries = state.StartupEntries;
+    EXPECT_GE(entries.IndexOf("Service " + LowerCase(driver) + "[" + Md5Text(FileMd5(driver)) + "][30]"), 0);
+    EXPECT_GE(entries.IndexOf("System.ini " + LowerCase(shell) + "[" + Md5Text(FileMd5(shell)) + "][50]"), 0);
+    EXPECT_EQ(CountWithPrefix(entries, "Service "), 1); // an entry that does not resolve gives no line
+    EXPECT_EQ(CountWithPrefix(entries, "System.ini "), 1);
 }

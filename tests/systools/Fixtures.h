@@ -22,12 +22,18 @@ inline std::string FixturePath(const std::string& name)
 }
 
 // A copy of the waiting fixture under a chosen path, started; ended and waited for
-// when the object goes.
+// when the object goes. A `tail` appended to the copy gives it a fingerprint of its own.
 class RunningFixture {
 public:
-    explicit RunningFixture(const std::string& path) : path_(path)
+    explicit RunningFixture(const std::string& path, const std::string& tail = "") : path_(path)
     {
         EXPECT_TRUE(CopyFileA(FixturePath("idle_process.exe").c_str(), path.c_str(), FALSE)) << path;
+        if (!tail.empty()) {
+            HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            DWORD written = 0;
+            EXPECT_TRUE(WriteFile(file, tail.data(), static_cast<DWORD>(tail.size()), &written, nullptr)) << path;
+            CloseHandle(file);
+        }
         std::string command = "\"" + path + "\" 60";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
