@@ -3,12 +3,12 @@
 #include "platform/TimeText.h"
 #include "scan/FolderPlaceholders.h"
 #include "scan/FullScanWindow.h"
+#include "scan/LiveProcessAccess.h"
 #include "scan/QuickScan.h"
 #include "scan/RecordMachineLive.h"
 #include "shell/Commands.h"
 #include "shell/TForm1.h"
 #include "systools/IniFiles.h"
-#include "systools/Processes.h"
 #include "systools/Services.h"
 #include "systools/StartupPrograms.h"
 #include "systools/StartupValuesPage.h"
@@ -95,10 +95,7 @@ void EndScan(AppContext& context)
 StartupSources CurrentStartupSources(const MessageTable& messages)
 {
     StartupSources sources;
-    std::vector<RunningProcess> processes;
-    if (ListRunningProcesses(processes))
-        for (const RunningProcess& process : processes)
-            sources.Processes.push_back(process.Text);
+    sources.Processes = RunningProcessTexts();
     for (const StartupRow& entry : LoadStartupPrograms().Folders)
         sources.StartupFolderCommands.push_back(entry.Command);
     for (const ServiceRow& service : ServiceListRows(messages[111]))
@@ -131,16 +128,8 @@ void QuickScan(AppContext& context, bool keepList)
     }
 
     MainWindowScanView view(form);
-    LiveRecordMachine machine(state.StartupEntries, ProcessAccess{[] {
-                                                                     std::vector<RunningProcess> list;
-                                                                     ListRunningProcesses(list);
-                                                                     std::vector<std::string> paths;
-                                                                     for (const RunningProcess& p : list)
-                                                                         paths.push_back(p.Text);
-                                                                     return paths;
-                                                                 },
-                                                                 EndProcessesByName},
-                              [&context] { context.App.ProcessMessages(); }, state.AbortRequested);
+    LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), [&context] { context.App.ProcessMessages(); },
+                              state.AbortRequested);
     ScanRecords(state, machine, MachineRootFolders(), MachineFolder, view);
     if (!state.ReportMode)
         EndScan(context);
