@@ -132,12 +132,12 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
     if (!row.Running.empty())
         md5OfRunning = Md5Text(FileMd5(where(row.Running.front())));
     std::vector<std::string> planted;
-    for (const std::string& spec : row.Files) {
-        const size_t copy = spec.find('='), old = spec.find('<');
-        const std::string path = where(spec.substr(0, std::min(copy, old)));
+    for (const std::string& entry : row.Files) {
+        const size_t copy = entry.find('='), old = entry.find('<');
+        const std::string path = where(entry.substr(0, std::min(copy, old)));
         MakeParentFolder(path);
         if (copy != std::string::npos) {
-            EXPECT_TRUE(CopyFileA(where(spec.substr(copy + 1)).c_str(), path.c_str(), FALSE)) << path;
+            EXPECT_TRUE(CopyFileA(where(entry.substr(copy + 1)).c_str(), path.c_str(), FALSE)) << path;
         } else {
             const std::string content = "scenario file " + path;
             HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
