@@ -32,7 +32,7 @@ struct Row {
     std::vector<std::string> RunValues;
     std::string Records;
     std::vector<Hit> Hits;
-    std::vector<std::string> Ended; // running programs the scan must end
+    std::vector<std::string> Ended = {}; // running programs the scan must end
     bool MachineRoots = false;      // root lines name this machine's folders (else all are %D%)
     bool InCurrentFolder = false;   // %D% is the current folder while scanning
 };
@@ -144,8 +144,9 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
             DWORD written = 0;
             EXPECT_TRUE(WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) << path;
             CloseHandle(h);
-            if (old != std::string::npos)
+            if (old != std::string::npos) {
                 EXPECT_TRUE(SetWriteYear(path, 1975));
+            }
         }
         planted.push_back(path);
     }

@@ -4,15 +4,13 @@
 #include "database/DatabaseFile.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellProperties.h"
-#include "reports/WindowsVersion.h"
 #include "shell/AppContext.h"
+#include "shell/MachineEnvironment.h"
 #include "shell/ProgramRoles.h"
-#include "shell/Settings.h"
 #include "systools/TfrmMain.h"
 #include "ui/Application.h"
 #include "ui/win32/Win32Renderer.h"
 
-#include <shellapi.h>
 
 #include <exception>
 
@@ -30,16 +28,8 @@ int RunProgram(HINSTANCE instance)
     Win32Renderer renderer(instance);
     TApplication app(&renderer);
     renderer.Attach(app);
-    app.Title = "Pyrafix Pro v4 - SE";
-
-    ShellEnvironment environment;
-    environment.ProgramFolder = folder;
-    environment.WindowsName = PlatformCheckName(QueryWindowsVersion());
-    environment.ActionDialogKey = ActionDialogKey;
-    environment.OpenDocument = [](const std::string& document) {
-        ShellExecuteA(nullptr, "open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    };
-    AppContext context{app, state, environment};
+    app.Title = ProgramTitle;
+    AppContext context{app, state, MachineEnvironment(folder)};
     // The manager window owns the properties dialogs it opens.
     context.Env.ShowProperties = [&renderer, &context](const std::string& file) {
         ShowFileProperties(file, renderer.WindowOf(context.frmMain));

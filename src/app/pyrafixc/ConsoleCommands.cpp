@@ -6,10 +6,9 @@
 #include "core/DatabaseText.h"
 #include "database/DatabaseFile.h"
 #include "database/FileMd5.h"
-#include "reports/WindowsVersion.h"
 #include "scan/ScanCommands.h"
 #include "shell/AppContext.h"
-#include "shell/Settings.h"
+#include "shell/MachineEnvironment.h"
 #include "quarantine/QuarantineStore.h"
 #include "scan/Cleaning.h"
 #include "ui/Application.h"
@@ -117,13 +116,8 @@ int Scan(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     ConsoleRenderer renderer(out, false);
     TApplication app(&renderer);
     renderer.Attach(app);
-    app.Title = "Pyrafix Pro v4 - SE";
-    ShellEnvironment environment;
-    environment.ProgramFolder = folder;
-    environment.WindowsName = PlatformCheckName(QueryWindowsVersion());
-    environment.OpenDocument = [](const std::string&) {};
-    environment.ActionDialogKey = ActionDialogKey;
-    AppContext context{app, state, environment};
+    app.Title = ProgramTitle;
+    AppContext context{app, state, MachineEnvironment(folder)};
     CreateAppWindows(context);
     if (app.Terminated())
         return Failed; // this Windows version is refused, and was told so
