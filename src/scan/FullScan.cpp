@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/PathText.h"
 #include "core/TextHelpers.h"
 #include "database/FileMd5.h"
 #include "platform/FileSystem.h"
@@ -140,12 +141,9 @@ void WalkForCopies(const std::string& folder, const std::vector<FullScanSeed>& s
 void WalkDrivesForCopies(const std::string& drives, const std::vector<FullScanSeed>& seeds, SharedState& state,
                          const FullScanEvents& events)
 {
-    for (size_t start = 0; start < drives.size() && !state.AbortRequested;) {
-        size_t end = drives.find(';', start);
-        if (end == std::string::npos)
-            end = drives.size();
-        if (end > start)
-            WalkForCopies(drives.substr(start, end - start), seeds, state, events);
-        start = end + 1;
+    for (const std::string& root : SplitPathList(drives)) {
+        if (state.AbortRequested)
+            return;
+        WalkForCopies(root, seeds, state, events);
     }
 }
