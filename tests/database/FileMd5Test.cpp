@@ -3,6 +3,8 @@
 #include <random>
 
 #include "TestFolder.h"
+#include "database/DatabaseFile.h"
+#include "database/FileHelpers.h"
 #include "database/FileMd5.h"
 
 namespace {
@@ -48,6 +50,26 @@ TEST(FileMd5, ReadsAFileOpenForWritingWithSharing)
     ASSERT_TRUE(WriteFile(h, "def", 3, &written, nullptr));
     EXPECT_EQ(Text(path), Md5Text(Md5Of("abcdef", 6)));
     CloseHandle(h);
+}
+
+TEST(FileMd5, ReadsAFileAnotherProcessHoldsOpenForWriting)
+{
+    TestFolder dir;
+    const std::string path = dir / "held.log";
+    std::string command = "\"" + ProgramFolder() + "hold_file.exe\" \"" + path + "\" 30 shared";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                               &si, &pi));
+    const std::string text = "held open by another process";
+    for (int i = 0; i < 200 && FileSizeOf(path) < static_cast<int64_t>(text.size()); ++i)
+        Sleep(50);
+    EXPECT_EQ(Text(path), Md5Text(Md5Of(text.data(), text.size())));
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 5000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
 }
 
 TEST(FileMd5, ViewsCoverFilesLargerThanOneView)
