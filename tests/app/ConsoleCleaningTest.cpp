@@ -3,22 +3,10 @@
 #include <sstream>
 
 #include "ConsoleCleaning.h"
+#include "FileAlert.h"
 #include "TestFolder.h"
 #include "database/FileMd5.h"
 #include "platform/FileSystem.h"
-
-namespace {
-
-TFileList FileAlert(const std::string& path, const std::string& name)
-{
-    TFileList record;
-    record.Path = path;
-    record.Name = name;
-    record.Md5 = Md5Text(FileMd5(path));
-    return record;
-}
-
-} // namespace
 
 TEST(ConsoleCleaning, FixCleansWithoutAskingAndNamesWhatItCouldNot)
 {

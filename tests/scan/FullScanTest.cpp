@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FileAlert.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
 #include "database/FileMd5.h"
@@ -7,16 +8,6 @@
 #include "scan/FullScan.h"
 
 namespace {
-
-TFileList FileAlert(const std::string& path, const std::string& name)
-{
-    TFileList alert;
-    alert.Path = path;
-    alert.Name = name;
-    alert.Md5 = Md5Text(FileMd5(path));
-    alert.ListIndex = 0;
-    return alert;
-}
 
 struct Walk {
     SharedState state;
@@ -64,8 +55,8 @@ TEST(FullScan, FindsCopiesUnderOtherNamesAndDrives)
     CopyFileA(seed.c_str(), onQ.c_str(), FALSE);
 
     Walk walk;
-    walk.state.AlertRecords.push_back(FileAlert(seed, "W32.Test"));
-    walk.state.AlertRecords.push_back(FileAlert(dir.Write("folderhit", ""), "Folder"));
+    walk.state.AlertRecords.push_back(FileAlert(seed, "W32.Test", 0));
+    walk.state.AlertRecords.push_back(FileAlert(dir.Write("folderhit", ""), "Folder", 0));
     walk.state.AlertRecords.back().InfectedFolder = true;
     const std::vector<FullScanSeed> seeds = FullScanSeeds(walk.state.AlertRecords);
     ASSERT_EQ(seeds.size(), 1u);
@@ -100,7 +91,7 @@ TEST(FullScan, NeverMatchesEmptyFilesNorFollowsLinks)
     CloseHandle(CreateFileA((q.path + "\\zero2.exe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 
     Walk walk;
-    walk.state.AlertRecords.push_back(FileAlert(seedPath, "Empty"));
+    walk.state.AlertRecords.push_back(FileAlert(seedPath, "Empty", 0));
     // Q:\links\up points back at Q:\ itself: following it would walk forever.
     ASSERT_NE(GetFileAttributesA("Q:\\links\\up") & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
     WalkForCopies("Q:\\", FullScanSeeds(walk.state.AlertRecords), walk.state, walk.Events());
@@ -117,7 +108,7 @@ TEST(FullScan, UnreadableSameSizeFileIsLoggedAndSkipped)
     HANDLE h = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     Walk walk;
-    walk.state.AlertRecords.push_back(FileAlert(seed, "V"));
+    walk.state.AlertRecords.push_back(FileAlert(seed, "V", 0));
     WalkForCopies(dir.Path(), FullScanSeeds(walk.state.AlertRecords), walk.state, walk.Events());
     CloseHandle(h);
     EXPECT_TRUE(walk.FoundPaths().empty());
