@@ -2,7 +2,7 @@
 #include <string>
 
 #include "database/FileMd5.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // A quick-scan file alert for a file the test planted, with the file's MD5 text.
 inline TFileList FileAlert(const std::string& path, const std::string& name, int listIndex = -1)

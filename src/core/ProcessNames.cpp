@@ -10,13 +10,13 @@ bool ProcessNameMatches(const std::string& executableName, const std::string& so
 
 std::string ProcessCountCaption(const MessageTable& messages, int rows)
 {
-    return messages[72] + std::to_string(rows) + ").";
+    return messages.Text(Msg::ActiveProcesses) + std::to_string(rows) + ").";
 }
 
 std::vector<std::string> ProcessReportLines(const MessageTable& messages, const std::vector<std::string>& rows)
 {
     std::vector<std::string> lines;
-    lines.push_back(messages[73] + std::to_string(rows.size()) + ")");
+    lines.push_back(messages.Text(Msg::RunningProcesses) + std::to_string(rows.size()) + ")");
     lines.insert(lines.end(), rows.begin(), rows.end());
     lines.emplace_back();
     return lines;

@@ -41,12 +41,12 @@ void TForm9::xpButton3Click()
     TApplication& app = context_.App;
     const std::string& file = Open1->FileName;
     if (QuarantineContains(context_.Quarantine, file)) {
-        app.ShowMessageBox(context_.Text(168), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::AlreadyInQuarantine), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
     } else if (QuarantineAdd(context_.Quarantine, file, ByHand, "")) {
-        app.ShowMessageBox(context_.Text(166), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::FileAddedToQuarantine), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
         xpButton6Click();
     } else {
-        app.ShowMessageBox(context_.Text(167), context_.Text(ErrorCaptionRow), mbOk | mbIconError);
+        app.ShowMessageBox(context_.Text(Msg::CannotAddToQuarantine), context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
     }
 }
 
@@ -58,7 +58,7 @@ std::vector<bool> TForm9::CheckedRows() const
     return checked;
 }
 
-RowReport TForm9::RowCaptions(int startedRow, int succeededRow, int failedRow, int statusRow)
+RowReport TForm9::RowCaptions(Msg startedRow, Msg succeededRow, Msg failedRow, Msg statusRow)
 {
     return [=](int row, const TQFileList& entry, RowStep step) {
         switch (step) {
@@ -79,33 +79,33 @@ RowReport TForm9::RowCaptions(int startedRow, int succeededRow, int failedRow, i
 void TForm9::xpButton2Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(152), context_.Text(QuestionCaptionRow)))
+    if (!app.Confirm(context_.Text(Msg::RestoreQuestion), context_.Text(Msg::QuestionCaption)))
         return;
-    RestoreCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(153, 155, 156, 154));
-    app.ShowMessageBox(context_.Text(157), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+    RestoreCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(Msg::Restoring, Msg::FileRestored, Msg::CannotRestoreFile, Msg::RestoringStatus));
+    app.ShowMessageBox(context_.Text(Msg::TasksRestored), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
 }
 
 void TForm9::xpButton4Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(160), context_.Text(QuestionCaptionRow)))
+    if (!app.Confirm(context_.Text(Msg::DeleteTasksQuestion), context_.Text(Msg::QuestionCaption)))
         return;
-    if (RemoveCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(161, 163, 164, 162)))
-        app.ShowMessageBox(context_.Text(165), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+    if (RemoveCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(Msg::Deleting, Msg::TaskRemoved, Msg::CannotRemoveTask, Msg::DeletingStatus)))
+        app.ShowMessageBox(context_.Text(Msg::TasksRemoved), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
     else
-        app.ShowMessageBox("Cannot save the quarantine index " + context_.Quarantine.IndexFile() + ".",
-                           context_.Text(ErrorCaptionRow), mbOk | mbIconError);
+        app.ShowMessageBox(context_.Text(Msg::CannotSaveQuarantineIndex) + context_.Quarantine.IndexFile() + ".",
+                           context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
 }
 
 void TForm9::xpButton5Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(158), context_.Text(QuestionCaptionRow)))
+    if (!app.Confirm(context_.Text(Msg::ClearQuarantineQuestion), context_.Text(Msg::QuestionCaption)))
         return;
     List1->Clear();
     if (ClearQuarantine(context_.Quarantine))
-        app.ShowMessageBox(context_.Text(159), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::QuarantineCleared), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
     else
-        app.ShowMessageBox("Cannot delete the quarantine index " + context_.Quarantine.IndexFile() + ".",
-                           context_.Text(ErrorCaptionRow), mbOk | mbIconError);
+        app.ShowMessageBox(context_.Text(Msg::CannotDeleteQuarantineIndex) + context_.Quarantine.IndexFile() + ".",
+                           context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
 }

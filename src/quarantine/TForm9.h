@@ -28,7 +28,7 @@ public:
 
 private:
     std::vector<bool> CheckedRows() const;
-    RowReport RowCaptions(int startedRow, int succeededRow, int failedRow, int statusRow);
+    RowReport RowCaptions(Msg startedRow, Msg succeededRow, Msg failedRow, Msg statusRow);
 
     AppContext& context_;
 };

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // At most one alert per path, compared ignoring case.
 bool IsAlert(const std::vector<TFileList>& alerts, const std::string& path);

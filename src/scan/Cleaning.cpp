@@ -55,11 +55,11 @@ public:
             const bool hasLine = record.InfectedFolder && record.ListIndex >= 0;
             if (RemoveDirectoryA(record.Path.c_str())) {
                 ++cleaned_;
-                view_.Log(now_ + m_[40] + record.Path);
+                view_.Log(now_ + m_.Text(Msg::DirectoryRemovedLine) + record.Path);
                 if (hasLine)
-                    view_.SetLine(record.ListIndex, m_[41]);
+                    view_.SetLine(record.ListIndex, m_.Text(Msg::CleanList));
             } else {
-                view_.Log(now_ + m_[42] + record.Path);
+                view_.Log(now_ + m_.Text(Msg::CannotRemoveDirectoryLine) + record.Path);
                 if (hasLine)
                     view_.SetLine(record.ListIndex, "Err...");
             }
@@ -71,7 +71,7 @@ public:
     {
         now_ = view_.Now();
         view_.Log("");
-        view_.Log(now_ + ": " + m_[31]);
+        view_.Log(now_ + ": " + m_.Text(Msg::CleaningPleaseWait));
         state_.AbortRequested = false;
         view_.SetFixEnabled(false);
         view_.SetRunning(true);
@@ -79,20 +79,20 @@ public:
 
     void Finish()
     {
-        view_.Log(now_ + m_[43]);
-        view_.ShowInformation(std::to_string(cleaned_) + m_[44] + "\r\r" + m_[131] + "\r" + m_[132]);
-        if (state_.LogRequested && view_.Ask(m_[45]))
+        view_.Log(now_ + m_.Text(Msg::CleaningFinished));
+        view_.ShowInformation(std::to_string(cleaned_) + m_.Text(Msg::AlertsCleaned) + "\r\r" + m_.Text(Msg::Notes) + "\r" + m_.Text(Msg::CleaningNote));
+        if (state_.LogRequested && view_.Ask(m_.Text(Msg::SendLogAfterCleaning)))
             view_.SendLog();
     }
 
     void End(bool aborted)
     {
         if (aborted)
-            view_.Log(now_ + m_[46]);
-        view_.Log(m_[47]);
+            view_.Log(now_ + m_.Text(Msg::CleaningAbortedLine));
+        view_.Log(m_.Text(Msg::ScanAgainHint));
         view_.SetFixEnabled(false);
         view_.SetRunning(false);
-        view_.Status(state_.AbortRequested ? m_[48] : m_[49]);
+        view_.Status(state_.AbortRequested ? m_.Text(Msg::FixAborted) : m_.Text(Msg::FixFinished));
     }
 
 private:
@@ -101,10 +101,10 @@ private:
     {
         const std::string& name = record.Name;
         const bool ownLine = !IsSilent(record) && record.ListIndex >= 0;
-        view_.Status(m_[32] + name);
-        view_.Log(now_ + m_[33] + name);
+        view_.Status(m_.Text(Msg::CleaningStatus) + name);
+        view_.Log(now_ + m_.Text(Msg::CleaningLine) + name);
         if (ownLine)
-            view_.SetLine(record.ListIndex, m_[34]);
+            view_.SetLine(record.ListIndex, m_.Text(Msg::CleaningList));
         state_.CleanSeconds = 0;
         view_.SetCleanTimer(true);
         view_.Pump();
@@ -135,8 +135,8 @@ private:
         view_.SetCleanTimer(false);
         ++cleaned_;
         if (ownLine)
-            view_.SetLine(record.ListIndex, CleanedLineText(m_[35], state_.CleanSeconds));
-        view_.Log(now_ + m_[36] + record.Path);
+            view_.SetLine(record.ListIndex, CleanedLineText(m_.Text(Msg::CleanedSeconds), state_.CleanSeconds));
+        view_.Log(now_ + m_.Text(Msg::FileCleanedLine) + record.Path);
         MarkInfectedListLine(state_, record.Path, "Ok;");
         return true;
     }
@@ -146,9 +146,9 @@ private:
         view_.SetCleanTimer(false);
         if (ownLine)
             view_.SetLine(record.ListIndex, "[Err] " + record.Path);
-        view_.Log(now_ + m_[37]);
+        view_.Log(now_ + m_.Text(Msg::CannotCleanLine));
         MarkInfectedListLine(state_, record.Path, IsLocked(record) ? "Locked_Err;" : "Err;");
-        view_.ShowError(m_[38] + record.Path + m_[39]);
+        view_.ShowError(m_.Text(Msg::CannotCleanFile) + record.Path + m_.Text(Msg::DeleteManually));
         RemoveStartupValuesFor(record.Path);
     }
 
@@ -212,7 +212,7 @@ bool CleanAlerts(SharedState& state, CleaningView& view)
 
 void FixWithQuestion(SharedState& state, CleaningView& view)
 {
-    if (view.Ask(state.Messages[60]))
+    if (view.Ask(state.Messages.Text(Msg::FixQuestion)))
         CleanAlerts(state, view);
 }
 
@@ -221,7 +221,7 @@ int QuarantineAlerts(SharedState& state, QuarantineStore& store, CleaningView& v
     const MessageTable& m = state.Messages;
     const std::string now = view.Now();
     view.Log("");
-    view.Log(now + ": " + m[50]);
+    view.Log(now + ": " + m.Text(Msg::AddingToQuarantine));
     state.AbortRequested = false;
     int added = 0;
     view.SetFixEnabled(false);
@@ -231,8 +231,8 @@ int QuarantineAlerts(SharedState& state, QuarantineStore& store, CleaningView& v
             break;
         if (!IsSelectedFile(record, view))
             continue;
-        view.Status(m[51] + record.Name);
-        view.Log(now + m[52] + record.Name);
+        view.Status(m.Text(Msg::AddInQuarantineStatus) + record.Name);
+        view.Log(now + m.Text(Msg::AddInQuarantineLine) + record.Name);
         if (!FileUsable(record.Path))
             continue;
         if (state.AbortRequested)
@@ -241,16 +241,16 @@ int QuarantineAlerts(SharedState& state, QuarantineStore& store, CleaningView& v
         if (IsLocked(record))
             continue;
         if (QuarantineAdd(store, record.Path, record.Name, record.Md5)) {
-            view.Log(now + m[53] + record.Path);
+            view.Log(now + m.Text(Msg::FileAddedLine) + record.Path);
             ++added;
         } else {
-            view.Log(now + m[54] + record.Path);
+            view.Log(now + m.Text(Msg::CannotAddFileLine) + record.Path);
         }
     }
-    view.Log(now + m[55]);
-    view.Log(now + m[56]);
-    view.ShowInformation(std::to_string(added) + m[57] + "\r\r" + m[136] + "\r" + m[137]);
-    view.Status(m[58]);
+    view.Log(now + m.Text(Msg::CurrentProcessFinished));
+    view.Log(now + m.Text(Msg::ClickFixHint));
+    view.ShowInformation(std::to_string(added) + m.Text(Msg::AlertsAddedToQuarantine) + "\r\r" + m.Text(Msg::Note136) + "\r" + m.Text(Msg::ClickFixNote));
+    view.Status(m.Text(Msg::ProcessFinished));
     view.SetFixEnabled(true);
     view.SetRunning(false);
     FixWithQuestion(state, view);

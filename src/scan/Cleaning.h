@@ -2,7 +2,7 @@
 #include <string>
 
 #include "quarantine/QuarantineStore.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // What cleaning shows and asks as it goes. The main window implements it over the
 // scan log Memo2, the alert list List1, its status bar and Timer1; the console and

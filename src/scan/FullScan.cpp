@@ -64,7 +64,7 @@ public:
 private:
     void CheckFile(const std::string& path, int64_t size, const std::string& started)
     {
-        Emit(events_.Status, state_.Messages[16] + path);
+        Emit(events_.Status, state_.Messages.Text(Msg::Checking) + path);
         if (size <= 0)
             return;
         std::optional<std::string> md5; // read once, and only when a seed has this size
@@ -74,7 +74,7 @@ private:
             if (!md5) {
                 const std::optional<Md5Digest> digest = ReadFileMd5(path);
                 if (!digest) {
-                    Emit(events_.Log, started + state_.Messages[6] + path + ") " + path);
+                    Emit(events_.Log, started + state_.Messages.Text(Msg::CannotOpenFileLine) + path + ") " + path);
                     return;
                 }
                 md5 = Md5Text(*digest);
@@ -89,7 +89,7 @@ private:
             alert.ListIndex = -1;
             AddAlert(state_.AlertRecords, alert);
             ++state_.DetectionCount;
-            Emit(events_.Log, started + state_.Messages[5] + seed.Name + ") " + path);
+            Emit(events_.Log, started + state_.Messages.Text(Msg::InfectedFileLine) + seed.Name + ") " + path);
         }
     }
 

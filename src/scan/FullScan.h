@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // Drive kinds for LocalDrives.
 enum DriveKind { AnyDrive = -1, RemovableDrive = 0, FixedDrive = 1, RemoteDrive = 2, CdRomDrive = 3, RamDrive = 4 };

@@ -16,7 +16,7 @@ namespace {
 void RemoveScanningLine(AppContext& context)
 {
     TCheckListBox& list = *context.Form1->List1;
-    if (list.Count() > 0 && list.Lines()[0].Text == context.Text(8))
+    if (list.Count() > 0 && list.Lines()[0].Text == context.Text(Msg::ScanningLine))
         list.Delete(0);
 }
 
@@ -45,13 +45,13 @@ void TForm3::FormShow()
     scanChosen_ = false;
     context_.Form1->SetEnabled(false);
     dsButton2Click();
-    Memo1->SetText(context_.Text(147));
+    Memo1->SetText(context_.Text(Msg::FullScanAdvice));
 }
 
 void TForm3::dsButton2Click()
 {
     SelectedDrives = LocalDrives(-1, FixedDrive);
-    Label1->SetCaption(context_.Text(146) + SelectedDrives);
+    Label1->SetCaption(context_.Text(Msg::ScanDrives) + SelectedDrives);
     cList1->Clear();
     for (const std::string& root : SplitPathList(SelectedDrives))
         cList1->Add(root, true);
@@ -63,7 +63,7 @@ void TForm3::cList1ClickCheck()
     for (const TCheckListBox::Line& line : cList1->Lines())
         if (line.Checked)
             SelectedDrives += line.Text + ";";
-    Label1->SetCaption(context_.Text(146) + SelectedDrives);
+    Label1->SetCaption(context_.Text(Msg::ScanDrives) + SelectedDrives);
 }
 
 void TForm3::xpButton1Click()
@@ -96,15 +96,15 @@ void TForm3::FormClose()
 void TForm3::AskAboutAbort()
 {
     SharedState& state = context_.State;
-    const std::string question = context_.Text(142) + "\r\r" + context_.Text(136) + "\r" + context_.Text(143);
-    if (context_.App.ShowMessageBox(question, context_.Text(144), mbYesNo | mbIconInformation) != idYes) {
+    const std::string question = context_.Text(Msg::AbortFullScanQuestion) + "\r\r" + context_.Text(Msg::Note136) + "\r" + context_.Text(Msg::AbortFullScanWarning);
+    if (context_.App.ShowMessageBox(question, context_.Text(Msg::ScanAlertCaption), mbYesNo | mbIconInformation) != idYes) {
         abortPressed_ = false;
         state.AbortRequested = false;
         Timer1->SetEnabled(true);
         return;
     }
     MainWindowCleaningView view(context_);
-    if (state.DetectionCount > 0 && view.Ask(context_.Text(145))) {
+    if (state.DetectionCount > 0 && view.Ask(context_.Text(Msg::CleanActiveAlertsQuestion))) {
         state.AbortRequested = false;
         cleaningChosen_ = true;
         RemoveScanningLine(context_);
@@ -114,7 +114,7 @@ void TForm3::AskAboutAbort()
     RemoveScanningLine(context_);
     view.SetRunning(false);
     view.SetFixEnabled(true);
-    view.Status(context_.Text(state.AbortRequested ? 29 : 30));
+    view.Status(context_.Text(state.AbortRequested ? Msg::ScanAborted : Msg::ScanFinished));
 }
 
 void TForm3::Timer1Timer()
@@ -132,7 +132,7 @@ void RunFullScan(AppContext& context)
     TForm1& form = *context.Form1;
     MainWindowCleaningView view(context);
     const std::string now = LongTimeText();
-    view.Log(now + context.Text(7));
+    view.Log(now + context.Text(Msg::ScanningPleaseWait));
     view.SetRunning(true);
     view.SetFixEnabled(false);
 
@@ -144,20 +144,20 @@ void RunFullScan(AppContext& context)
     WalkDrivesForCopies(context.Form3->SelectedDrives, FullScanSeeds(state.AlertRecords), state, events);
 
     view.SetFixEnabled(true);
-    const std::string found = now + ": " + std::to_string(state.DetectionCount) + context.Text(17);
+    const std::string found = now + ": " + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesFound);
     if (state.AbortRequested) {
-        view.Log(now + ": " + context.Text(99));
+        view.Log(now + ": " + context.Text(Msg::ScanAbortLine));
         view.Log(found);
-        view.Log(context.Text(18));
+        view.Log(context.Text(Msg::ClickFixToFix));
     } else {
         view.Log(found);
-        view.Log(context.Text(18));
-        context.App.ShowMessageBox(context.Text(19) + std::to_string(state.DetectionCount) + context.Text(98),
-                                   context.Text(21), mbOk | mbIconInformation);
+        view.Log(context.Text(Msg::ClickFixToFix));
+        context.App.ShowMessageBox(context.Text(Msg::YouHave) + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesClickFix),
+                                   context.Text(Msg::AlertCaption), mbOk | mbIconInformation);
     }
     RemoveScanningLine(context);
     if (form.List1->Count() > 0)
         form.List1->SetLineEnabled(0, true);
     view.SetRunning(false);
-    view.Status(context.Text(state.AbortRequested ? 29 : 30));
+    view.Status(context.Text(state.AbortRequested ? Msg::ScanAborted : Msg::ScanFinished));
 }

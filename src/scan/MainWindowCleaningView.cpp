@@ -58,17 +58,17 @@ void MainWindowCleaningView::SetFixEnabled(bool on)
 
 void MainWindowCleaningView::ShowError(const std::string& text)
 {
-    context_.App.ShowMessageBox(text, context_.Text(ErrorCaptionRow), mbOk | mbIconError);
+    context_.App.ShowMessageBox(text, context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
 }
 
 void MainWindowCleaningView::ShowInformation(const std::string& text)
 {
-    context_.App.ShowMessageBox(text, context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
+    context_.App.ShowMessageBox(text, context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
 }
 
 bool MainWindowCleaningView::Ask(const std::string& text)
 {
-    return context_.App.Confirm(text, context_.Text(QuestionCaptionRow));
+    return context_.App.Confirm(text, context_.Text(Msg::QuestionCaption));
 }
 
 void FixCommand(AppContext& context)
@@ -84,6 +84,6 @@ void QuarantineCommand(AppContext& context)
     if (!context.Form1->Button2->Enabled())
         return;
     MainWindowCleaningView view(context);
-    if (view.Ask(context.Text(108)))
+    if (view.Ask(context.Text(Msg::AddToQuarantineQuestion)))
         QuarantineAlerts(context.State, context.Quarantine, view);
 }

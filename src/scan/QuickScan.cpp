@@ -33,11 +33,11 @@ public:
         alert.InfectedFolder = true;
         alert.ListIndex = view_.AlertLineCount() - 1;
         AddAlert(state_.AlertRecords, alert);
-        view_.AddAlertLine(m[11] + name); // even when the folder was an alert already
+        view_.AddAlertLine(m.Text(Msg::InfectedWith) + name); // even when the folder was an alert already
         ++state_.DetectionCount;
-        view_.Log(now + m[12] + folder);
+        view_.Log(now + m.Text(Msg::InfectedDirectoryLine) + folder);
         WalkInfectedFolder(folder, name, true, state_, view_);
-        Report(m[11] + name + " - Dir " + folder);
+        Report(m.Text(Msg::InfectedWith) + name + " - Dir " + folder);
     }
 
     void FileHit(const std::string& path, const std::string& name, const std::string& now)
@@ -62,10 +62,10 @@ public:
         alert.Md5 = md5;
         alert.ListIndex = view_.AlertLineCount() - 1;
         AddAlert(state_.AlertRecords, alert);
-        view_.AddAlertLine(m[11] + display);
+        view_.AddAlertLine(m.Text(Msg::InfectedWith) + display);
         ++state_.DetectionCount;
-        view_.Log(now + m[5] + display + ") " + path);
-        Report(m[11] + display + " - File " + path);
+        view_.Log(now + m.Text(Msg::InfectedFileLine) + display + ") " + path);
+        Report(m.Text(Msg::InfectedWith) + display + " - File " + path);
     }
 
 private:
@@ -76,9 +76,9 @@ private:
         if (!reportHeader_) {
             const MessageTable& m = state_.Messages;
             view_.Report("");
-            view_.Report(m[13]);
-            view_.Report(m[14]);
-            view_.Report(m[15]);
+            view_.Report(m.Text(Msg::VirusesInComputer));
+            view_.Report(m.Text(Msg::ScanWithProgram));
+            view_.Report(m.Text(Msg::VirusList));
             reportHeader_ = true;
         }
         view_.Report(line);
@@ -110,7 +110,7 @@ void ScanRecords(SharedState& state, RecordMachine& machine, const RootFolders& 
     std::string now;
     RecordWalkEvents events;
     events.RecordStarted = [&] { now = view.Now(); };
-    events.Checking = [&](const Candidate& c) { view.Status(state.Messages[16] + c.Name); };
+    events.Checking = [&](const Candidate& c) { view.Status(state.Messages.Text(Msg::Checking) + c.Name); };
     events.FolderHit = [&](const Candidate& c) { scan.FolderHit(c.Path, c.Name, now); };
     events.FileHit = [&](const PathToTest& hit) { scan.FileHit(hit.Path, hit.Name, now); };
     WalkDatabaseRecords(state.DatabaseStream, roots, lookup, machine, events);
@@ -133,7 +133,7 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
             alert.FileInFolder = true;
             AddAlert(state.AlertRecords, alert);
             ++state.DetectionCount;
-            view.Log(now + m[5] + name + ") " + path);
+            view.Log(now + m.Text(Msg::InfectedFileLine) + name + ") " + path);
         } else if (recurse && entry.cFileName[0] != '.') {
             alert.SubFolder = true;
             AddAlert(state.AlertRecords, alert);

@@ -4,7 +4,7 @@
 #include "core/DatabaseLines.h"
 #include "core/FolderPlaceholders.h"
 #include "core/RecordMachine.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // What a quick scan shows and writes as it goes. The main window implements it over
 // the scan log Memo2, the alert list List1 and the report file; the console prints it.

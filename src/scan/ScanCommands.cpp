@@ -50,7 +50,7 @@ void PrepareStartupData(AppContext& context)
                                 [&form](const std::string& path) { form.sb1->SetPanelText(0, path); },
                                 [&context] { context.App.ProcessMessages(); });
     } catch (const std::exception&) {
-        form.sb1->SetPanelText(0, state.Messages[10]);
+        form.sb1->SetPanelText(0, state.Messages.Text(Msg::InitializeError));
     }
 }
 
@@ -66,19 +66,19 @@ void EndScan(AppContext& context)
         form.Button2->SetEnabled(true);
         form.xpButton5->SetEnabled(true);
         const int count = form.List1->Count() - 1;
-        form.Memo2->Add(now + ": " + std::to_string(count) + m[17]);
-        form.Memo2->Add(m[18]);
+        form.Memo2->Add(now + ": " + std::to_string(count) + m.Text(Msg::DangerousFilesFound));
+        form.Memo2->Add(m.Text(Msg::ClickFixToFix));
         // Yes hands over to the full scan window, which finishes the list and the buttons.
-        if (app.ShowMessageBox(m[19] + std::to_string(count) + m[20] + CR + m[128], m[21],
+        if (app.ShowMessageBox(m.Text(Msg::YouHave) + std::to_string(count) + m.Text(Msg::DangerousVirusesByQuickReport) + CR + m.Text(Msg::FullScanQuestion), m.Text(Msg::AlertCaption),
                                mbYesNo | mbIconInformation) == idYes) {
             ShowFullScanWindow(context);
             return;
         }
-        app.ShowMessageBox(m[22], m[23], mbOk | mbIconInformation);
+        app.ShowMessageBox(m.Text(Msg::ClickFixByQuickReport), m.Text(Msg::InformationCaption), mbOk | mbIconInformation);
     } else {
-        form.Memo2->Add(now + m[24]);
-        form.List1->SetLineEnabled(form.List1->Add(m[25]), false);
-        app.ShowMessageBox(m[26], m[23], mbOk | mbIconInformation);
+        form.Memo2->Add(now + m.Text(Msg::ComputerCleanLine));
+        form.List1->SetLineEnabled(form.List1->Add(m.Text(Msg::ComputerCleanListLine)), false);
+        app.ShowMessageBox(m.Text(Msg::ComputerCleanOfThisKind), m.Text(Msg::InformationCaption), mbOk | mbIconInformation);
         form.Button2->SetEnabled(false);
         form.xpButton5->SetEnabled(false);
     }
@@ -87,7 +87,7 @@ void EndScan(AppContext& context)
         form.List1->Delete(0);
     }
     SetScanning(form, false);
-    form.sb1->SetPanelText(0, state.AbortRequested ? m[29] : m[30]);
+    form.sb1->SetPanelText(0, state.AbortRequested ? m.Text(Msg::ScanAborted) : m.Text(Msg::ScanFinished));
 }
 
 } // namespace
@@ -98,7 +98,7 @@ StartupSources CurrentStartupSources(const MessageTable& messages)
     sources.Processes = RunningProcessTexts();
     for (const StartupRow& entry : LoadStartupPrograms().Folders)
         sources.StartupFolderCommands.push_back(entry.Command);
-    for (const ServiceRow& service : ServiceListRows(messages[111]))
+    for (const ServiceRow& service : ServiceListRows(messages.Text(Msg::CannotGetServiceList)))
         sources.ServiceImagePaths.push_back(service.Path());
     std::vector<IniRow> drivers;
     if (ScanSystemINI("System.ini", drivers))
@@ -114,16 +114,16 @@ void QuickScan(AppContext& context, bool keepList)
     TForm1& form = *context.Form1;
 
     form.Memo2->Clear();
-    form.Memo2->Add(LongTimeText() + m[7]);
+    form.Memo2->Add(LongTimeText() + m.Text(Msg::ScanningPleaseWait));
     ResetScanState(state);
     if (!keepList)
         form.List1->Clear();
     if (!state.ReportMode) {
-        form.List1->SetLineEnabled(form.List1->Add(m[8]), false);
+        form.List1->SetLineEnabled(form.List1->Add(m.Text(Msg::ScanningLine)), false);
         form.Button2->SetEnabled(false);
         form.xpButton5->SetEnabled(false);
         SetScanning(form, true);
-        form.sb1->SetPanelText(0, m[9]);
+        form.sb1->SetPanelText(0, m.Text(Msg::InitializingSettings));
         PrepareStartupData(context);
     }
 
@@ -138,7 +138,7 @@ void QuickScan(AppContext& context, bool keepList)
 void Button1Click(AppContext& context)
 {
     const MessageTable& m = context.State.Messages;
-    if (context.App.Confirm(m[59] + CR + CR + m[134] + CR + m[135], m[28]))
+    if (context.App.Confirm(m.Text(Msg::ScanQuestion) + CR + CR + m.Text(Msg::ImportantNote) + CR + m.Text(Msg::CloseBrowsersNote), m.Text(Msg::QuestionCaption)))
         QuickScan(context, false);
 }
 

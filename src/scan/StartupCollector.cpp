@@ -132,8 +132,8 @@ void CollectStartupLocations(SharedState& state, const StartupSources& sources,
         Pumped(pump);
         add("RegRun ", ResolveCommandFile(record.ValueData));
     }
-    addResolved(state.Messages[180], sources.StartupFolderCommands, true);
-    addResolved(state.Messages[181], sources.ServiceImagePaths, true);
+    addResolved(state.Messages.Text(Msg::StartupTag), sources.StartupFolderCommands, true);
+    addResolved(state.Messages.Text(Msg::ServiceTag), sources.ServiceImagePaths, true);
     addResolved("System.ini ", sources.SystemIniEntries, false);
 
     CollectClsidPaths(state.RegistryLocations, pump);

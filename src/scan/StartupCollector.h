@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/DatabaseText.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // Adds to `locations` the usable files that the string values of one key name,
 // resolved as command lines; values of other types are skipped.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "quarantine/QuarantineStore.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 class TApplication;
 class TForm1;
@@ -42,7 +42,7 @@ struct AppContext {
     TFormR* FormR = nullptr;
     QuarantineStore Quarantine{std::string()}; // over Env.ProgramFolder once the commands are wired
 
-    const std::string& Text(int row) const { return State.Messages.at(row); }
+    const std::string& Text(Msg row) const { return State.Messages.Text(row); }
 };
 
 // Creates the nine windows in the program's order. Stops after the main window

@@ -19,7 +19,7 @@ const char VirusReportPage[] = "http://www.zentrova.example/pyrafix/report-virus
 const char DatabaseName[] = "files.dat";
 } // namespace
 
-void TForm1::ShowHintOnMove(TControl* control, int row)
+void TForm1::ShowHintOnMove(TControl* control, Msg row)
 {
     control->SetHint(context_.Text(row));
     control->OnMouseMove = [this, row] { sb1->SetPanelText(0, context_.Text(row)); };
@@ -57,13 +57,13 @@ void TForm1::BindCommands()
     mm1->OnClick = [this] { RunCommand(Button2->OnClick); };
     mm2->OnClick = [this] { RunCommand(xpButton5->OnClick); };
 
-    const std::pair<TControl*, int> hints[] = {
-        {Button4, 74},    {Button7, 76},     {Button8, 77},     {xpButton15, 120}, {Button9, 78},     {Button10, 79},
-        {Button18, 81},   {xpButton3, 96},   {xpButton1, 96},   {xpButton4, 97},   {xpButton2, 97},   {xpButton6, 109},
-        {Button17, 80},   {Button1, 82},     {Button3, 83},     {Button2, 84},     {xpButton5, 110},  {Button6, 85},
-        {Button13, 85},   {Button16, 85},    {Button19, 85},    {xpButton8, 85},   {Button11, 86},    {Button12, 87},
-        {Button14, 88},   {Button15, 89},    {xpButton14, 114}, {xpButton13, 114}, {xpButton12, 115}, {xpButton11, 116},
-        {xpButton9, 117}, {xpButton10, 118}, {xpButton25, 127},
+    const std::pair<TControl*, Msg> hints[] = {
+        {Button4, Msg::HintScanHome},    {Button7, Msg::HintUpdate},     {Button8, Msg::HintProcesses},     {xpButton15, Msg::HintServices}, {Button9, Msg::HintStartup},     {Button10, Msg::HintBuildReport},
+        {Button18, Msg::HintAbout},   {xpButton3, Msg::HintReportBug},   {xpButton1, Msg::HintReportBug},   {xpButton4, Msg::HintReportVirus},   {xpButton2, Msg::HintReportVirus},   {xpButton6, Msg::QuarantineCaption},
+        {Button17, Msg::HintExit},   {Button1, Msg::HintScan},     {Button3, Msg::HintAbort},     {Button2, Msg::HintFix},     {xpButton5, Msg::HintAddToQuarantine},  {Button6, Msg::HintBack},
+        {Button13, Msg::HintBack},   {Button16, Msg::HintBack},    {Button19, Msg::HintBack},    {xpButton8, Msg::HintBack},   {Button11, Msg::HintTerminate},    {Button12, Msg::HintRefreshTasks},
+        {Button14, Msg::HintDeleteStartup},   {Button15, Msg::HintRefreshStartup},    {xpButton14, Msg::HintDetails}, {xpButton13, Msg::HintDetails}, {xpButton12, Msg::HintRefreshServices}, {xpButton11, Msg::HintRestartService},
+        {xpButton9, Msg::HintStopService}, {xpButton10, Msg::HintStartService}, {xpButton25, Msg::HintSelectLanguage},
     };
     for (const auto& [control, row] : hints)
         ShowHintOnMove(control, row);
@@ -72,7 +72,7 @@ void TForm1::BindCommands()
 void TForm1::FormCreate()
 {
     if (IsUnsupportedWindows(context_.Env.WindowsName)) {
-        context_.App.ShowMessageBox(context_.Text(61), "Pyrafix Pro", mbIconError);
+        context_.App.ShowMessageBox(context_.Text(Msg::UnsupportedWindows), "Pyrafix Pro", mbIconError);
         context_.App.ExitCode = 1;
         context_.App.Terminate();
         return;
@@ -80,10 +80,10 @@ void TForm1::FormCreate()
     const std::string path = context_.Env.ProgramFolder + DatabaseName;
     if (!LoadDatabase(path, context_.State.DatabaseStream)) {
         // The program runs on with an empty database; say which file failed and why.
-        const char* reason =
-            FileExists(path) ? "the file cannot be read or is not a detection database" : "the file does not exist";
-        context_.App.ShowMessageBox("Cannot load the detection database " + path + ":\r" + reason + ".",
-                                    context_.Text(ErrorCaptionRow), mbIconError);
+        const std::string& reason =
+            context_.Text(FileExists(path) ? Msg::DatabaseFileUnreadable : Msg::DatabaseFileMissing);
+        context_.App.ShowMessageBox(context_.Text(Msg::CannotLoadDatabase) + path + ":\r" + reason + ".",
+                                    context_.Text(Msg::ErrorCaption), mbIconError);
         return;
     }
     ShowDatabaseDate();
@@ -91,7 +91,7 @@ void TForm1::FormCreate()
 
 void TForm1::ShowDatabaseDate()
 {
-    const std::string text = context_.Text(62) + DatabaseDate(context_.State.DatabaseStream, "");
+    const std::string text = context_.Text(Msg::LastUpdate) + DatabaseDate(context_.State.DatabaseStream, "");
     sb1->SetPanelText(2, text);
     Label2->SetCaption(text);
 }
@@ -100,7 +100,7 @@ void TForm1::FormShow()
 {
     context_.State.AbortRequested = true;
     ShowDatabaseDate();
-    GroupBox1->SetCaption(context_.Text(178));
+    GroupBox1->SetCaption(context_.Text(Msg::Welcome));
     if (context_.State.StartupCheckEnabled)
         Timer3->SetEnabled(true);
     // The action dialog keeps the promise of its check box: it comes up a second
@@ -117,7 +117,7 @@ void TForm1::FormClose()
 void TForm1::FormResize()
 {
     ShowDatabaseDate();
-    GroupBox1->SetCaption(context_.Text(178));
+    GroupBox1->SetCaption(context_.Text(Msg::Welcome));
 }
 
 void TForm1::Timer1Timer()

@@ -83,7 +83,7 @@ private:
     void CreateToolPages();
     void CreateAboutPage(TPage* page);
     void BindCommands();
-    void ShowHintOnMove(TControl* control, int row);
+    void ShowHintOnMove(TControl* control, Msg row);
 
     AppContext& context_;
 };

@@ -25,14 +25,14 @@ namespace {
 void EndTask(AppContext& context)
 {
     TForm1& form = *context.Form1;
-    if (!context.App.Confirm(context.Text(65), context.Text(QuestionCaptionRow)))
+    if (!context.App.Confirm(context.Text(Msg::TerminateProcessesQuestion), context.Text(Msg::QuestionCaption)))
         return;
     std::vector<std::string> checked;
     for (const TListItem& item : form.List2->Items())
         if (item.Checked)
             checked.push_back(item.Caption);
     EndTaskForRows(checked, form.cbx1->Checked(), [&context](const std::string& row) {
-        context.App.ShowMessageBox(context.Text(66) + row, context.Text(ErrorCaptionRow), mbIconError);
+        context.App.ShowMessageBox(context.Text(Msg::CannotDeleteProcess) + row, context.Text(Msg::ErrorCaption), mbIconError);
     });
     RefreshProcessPage(context);
 }

@@ -115,12 +115,12 @@ void WireServicePage(AppContext& context)
 {
     TForm1& form = *context.Form1;
     form.xpButton10->OnClick = [&context] {
-        RunPageCommand(context, [&context](ServiceRow& row) { return StartServiceRow(row, context.Text(112)); });
+        RunPageCommand(context, [&context](ServiceRow& row) { return StartServiceRow(row, context.Text(Msg::ServiceRunning)); });
     };
     form.xpButton9->OnClick = [&context] {
-        RunPageCommand(context, [&context](ServiceRow& row) { return StopServiceRow(row, context.Text(113)); });
+        RunPageCommand(context, [&context](ServiceRow& row) { return StopServiceRow(row, context.Text(Msg::ServiceStopped)); });
     };
-    form.xpButton12->OnClick = [&context] { LoadManagerWindow(context, context.Text(111)); };
+    form.xpButton12->OnClick = [&context] { LoadManagerWindow(context, context.Text(Msg::CannotGetServiceList)); };
 }
 
 } // namespace

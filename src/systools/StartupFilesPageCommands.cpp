@@ -17,16 +17,16 @@ namespace {
 void DeleteValues(AppContext& context)
 {
     TForm1& form = *context.Form1;
-    if (!context.App.Confirm(context.Text(67), context.Text(QuestionCaptionRow)))
+    if (!context.App.Confirm(context.Text(Msg::DeleteValuesQuestion), context.Text(Msg::QuestionCaption)))
         return;
     std::vector<std::pair<std::string, std::string>> checked;
     for (const TListItem& item : form.List3->Items())
         if (item.Checked)
             checked.emplace_back(item.Caption, item.SubItems.empty() ? std::string() : item.SubItems[0]);
     DeleteStartupValues(context.State, checked, [&context](const std::string& message) {
-        context.App.ShowMessageBox(message, context.Text(ErrorCaptionRow), mbIconError);
+        context.App.ShowMessageBox(message, context.Text(Msg::ErrorCaption), mbIconError);
     });
-    ShowMessageRow(context.App, context.State.Messages, 71, InformationCaptionRow, mbIconInformation);
+    ShowMessageRow(context.App, context.State.Messages, Msg::ValuesDeleted, Msg::InformationCaption, mbIconInformation);
     RefreshStartupFilesPage(context);
 }
 

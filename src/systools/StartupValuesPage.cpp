@@ -37,9 +37,9 @@ void DeleteStartupValues(const SharedState& state, const std::vector<std::pair<s
                 continue;
             RegKey key;
             if (!key.Create(reinterpret_cast<HKEY>(record.RootKey), record.KeyPath)) {
-                showError(state.Messages[69] + name + state.Messages[70]);
+                showError(state.Messages.Text(Msg::KeyValue) + name + state.Messages.Text(Msg::DoesNotExist));
             } else if (key.HasValue(name) && !key.DeleteValue(name)) {
-                showError(state.Messages[68] + name + "\r" + data);
+                showError(state.Messages.Text(Msg::CannotDeleteValue) + name + "\r" + data);
             }
             break;
         }

@@ -6,7 +6,7 @@
 
 #include "core/LineSink.h"
 #include "scan/RegBase.h"
-#include "shell/SharedState.h"
+#include "model/SharedState.h"
 
 // The "Startup files:" page. Rebuilds `StartupRecords` from every startup value of
 // RegBase.rgk, one record per row (caption: value name, "Program Value": data). With

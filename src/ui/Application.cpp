@@ -120,7 +120,7 @@ void TApplication::AdvanceClock(uint64_t milliseconds)
     clock_ = end;
 }
 
-int ShowMessageRow(TApplication& app, const MessageTable& messages, int textRow, int captionRow, unsigned flags)
+int ShowMessageRow(TApplication& app, const MessageTable& messages, Msg text, Msg caption, unsigned flags)
 {
-    return app.ShowMessageBox(messages.at(textRow), messages.at(captionRow), flags);
+    return app.ShowMessageBox(messages.Text(text), messages.Text(caption), flags);
 }

@@ -73,7 +73,4 @@ private:
 };
 
 // Texts of the message table: a box whose text and caption are table rows.
-int ShowMessageRow(TApplication& app, const MessageTable& messages, int textRow, int captionRow, unsigned flags);
-
-// The message table's captions for the three kinds of box.
-constexpr int ErrorCaptionRow = 2, InformationCaptionRow = 23, QuestionCaptionRow = 28;
+int ShowMessageRow(TApplication& app, const MessageTable& messages, Msg text, Msg caption, unsigned flags);

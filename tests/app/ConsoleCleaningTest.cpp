@@ -21,9 +21,9 @@ TEST(ConsoleCleaning, FixCleansWithoutAskingAndNamesWhatItCouldNot)
 
     EXPECT_FALSE(FileExists(bad));
     EXPECT_TRUE(FileExists(locked));
-    EXPECT_NE(out.str().find(state.Messages[36] + bad), std::string::npos);
-    EXPECT_NE(out.str().find("1" + state.Messages[44] + "\n\n"), std::string::npos);
-    EXPECT_EQ(err.str(), "pyrafixc: " + state.Messages[38] + locked + state.Messages[39] + "\n");
+    EXPECT_NE(out.str().find(state.Messages.Text(Msg::FileCleanedLine) + bad), std::string::npos);
+    EXPECT_NE(out.str().find("1" + state.Messages.Text(Msg::AlertsCleaned) + "\n\n"), std::string::npos);
+    EXPECT_EQ(err.str(), "pyrafixc: " + state.Messages.Text(Msg::CannotCleanFile) + locked + state.Messages.Text(Msg::DeleteManually) + "\n");
 }
 
 TEST(ConsoleCleaning, FullScanFindsCopiesInTheGivenFolders)
@@ -38,5 +38,5 @@ TEST(ConsoleCleaning, FullScanFindsCopiesInTheGivenFolders)
     EXPECT_EQ(ConsoleFullScan(state, folder.Path() + ";", out), 1);
     ASSERT_EQ(state.AlertRecords.size(), 2u);
     EXPECT_EQ(state.AlertRecords[1].Path, copy);
-    EXPECT_NE(out.str().find(state.Messages[5] + "Worm.Seed) " + copy), std::string::npos);
+    EXPECT_NE(out.str().find(state.Messages.Text(Msg::InfectedFileLine) + "Worm.Seed) " + copy), std::string::npos);
 }

@@ -45,5 +45,5 @@ TEST(ConsoleCommands, HelpVersionAndUnknownCommands)
     EXPECT_EQ(version.Run({"--version"}), 0);
     EXPECT_NE(version.out.str().find("Pyrafix Pro v4 - SE"), std::string::npos);
     EXPECT_EQ(unknown.Run({"frobnicate"}), 2);
-    EXPECT_NE(unknown.err.str().find("unknown command 'frobnicate'"), std::string::npos);
+    EXPECT_NE(unknown.err.str().find("unknown command: frobnicate"), std::string::npos);
 }

@@ -42,12 +42,11 @@ TEST(ProcessNameMatches, FileNamePartOrWholeNameIgnoringAsciiCase)
 TEST(ProcessPageTexts, CaptionAndReportLines)
 {
     MessageTable messages{};
-    FillMessageTable(messages);
-    EXPECT_EQ(ProcessCountCaption(messages, 3), messages[72] + "3).");
+    EXPECT_EQ(ProcessCountCaption(messages, 3), messages.Text(Msg::ActiveProcesses) + "3).");
     const std::vector<std::string> rows(12, "C:\\a.exe");
     const std::vector<std::string> lines = ProcessReportLines(messages, rows);
     ASSERT_EQ(lines.size(), 14u);
-    EXPECT_EQ(lines[0], messages[73] + "12)");
+    EXPECT_EQ(lines[0], messages.Text(Msg::RunningProcesses) + "12)");
     EXPECT_EQ(lines[12], "C:\\a.exe");
     EXPECT_EQ(lines[13], "");
 }

@@ -36,8 +36,8 @@ TEST(QuarantineWindow, AddTaskShowsTheFileAndRefusesItTwice)
     window.xpButton3->Click();
 
     ASSERT_EQ(shell.renderer.Boxes().size(), 2u);
-    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m[166]);
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m[168]);
+    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m.Text(Msg::FileAddedToQuarantine));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m.Text(Msg::AlreadyInQuarantine));
     ASSERT_EQ(window.List1->Count(), 1);
     const TListItem& row = window.List1->Item(0);
     EXPECT_EQ(row.Caption, file);
@@ -74,11 +74,11 @@ TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
     shell.renderer.Answer(idOk);
     window.xpButton2->Click();
 
-    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m[156], second, m[155]}));
+    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m.Text(Msg::CannotRestoreFile), second, m.Text(Msg::FileRestored)}));
     EXPECT_EQ(FileText(third), "third");
     EXPECT_FALSE(FileExists(second));
-    EXPECT_EQ(window.Bar1->SimpleText(), m[154] + third);
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m[157]);
+    EXPECT_EQ(window.Bar1->SimpleText(), m.Text(Msg::RestoringStatus) + third);
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m.Text(Msg::TasksRestored));
     EXPECT_TRUE(QuarantineContains(store, first));
     EXPECT_TRUE(QuarantineContains(store, second));
     EXPECT_FALSE(QuarantineContains(store, third));
@@ -114,8 +114,8 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     shell.renderer.Answer(idYes);
     shell.renderer.Answer(idOk);
     window.xpButton4->Click();
-    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m[163], b, m[163]}));
-    EXPECT_EQ(shell.renderer.Boxes().back().Text, m[165]);
+    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m.Text(Msg::TaskRemoved), b, m.Text(Msg::TaskRemoved)}));
+    EXPECT_EQ(shell.renderer.Boxes().back().Text, m.Text(Msg::TasksRemoved));
     QuarantineStore reread(folder.Path());
     ASSERT_EQ(RefreshQuarantineList(reread).size(), 1u);
     EXPECT_EQ(reread.QuarantineList[0].FileName, b);
@@ -126,7 +126,7 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     shell.renderer.Answer(idOk);
     window.xpButton5->Click();
     EXPECT_EQ(window.List1->Count(), 0);
-    EXPECT_EQ(shell.renderer.Boxes().back().Text, m[159]);
+    EXPECT_EQ(shell.renderer.Boxes().back().Text, m.Text(Msg::QuarantineCleared));
     EXPECT_FALSE(FileExists(stored));
     EXPECT_FALSE(FileExists(store.IndexFile()));
     EXPECT_EQ(FileText(b), "b"); // the sources were never touched

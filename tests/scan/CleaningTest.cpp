@@ -104,12 +104,12 @@ TEST(Cleaning, FixEndsTheRunningFileDeletesItAndItsRunValue)
     const std::string line = shell.Main().List1->Lines()[0].Text;
     EXPECT_EQ(line.rfind("Clean...[", 0), 0u) << line;
     EXPECT_EQ(line.substr(line.size() - 5), " sec]");
-    EXPECT_TRUE(shell.LoggedEnding(m[36] + path));
-    EXPECT_TRUE(shell.LoggedEnding(m[43]));
-    EXPECT_TRUE(shell.Logged(m[47]));
-    EXPECT_FALSE(shell.LoggedEnding(m[46]));
-    EXPECT_EQ(shell.Main().sb1->PanelText(0), m[49]);
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("1" + m[44], 0), 0u);
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::FileCleanedLine) + path));
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::CleaningFinished)));
+    EXPECT_TRUE(shell.Logged(m.Text(Msg::ScanAgainHint)));
+    EXPECT_FALSE(shell.LoggedEnding(m.Text(Msg::CleaningAbortedLine)));
+    EXPECT_EQ(shell.Main().sb1->PanelText(0), m.Text(Msg::FixFinished));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("1" + m.Text(Msg::AlertsCleaned), 0), 0u);
     EXPECT_EQ(shell.state.InfectedList[0].substr(shell.state.InfectedList[0].size() - 3), "Ok;");
     EXPECT_FALSE(shell.Main().Button2->Enabled());
     EXPECT_FALSE(shell.Main().Button3->Enabled());
@@ -141,13 +141,13 @@ TEST(Cleaning, AFileHeldOpenIsRetriedForFourSecondsThenReported)
     EXPECT_GE(shell.app.Clock() - before, 4000u);
     EXPECT_LT(shell.app.Clock() - before, 4200u);
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "[Err] " + path);
-    EXPECT_TRUE(shell.LoggedEnding(m[37]));
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::CannotCleanLine)));
     const auto& boxes = shell.renderer.Boxes();
     ASSERT_GE(boxes.size(), 3u);
-    EXPECT_EQ(boxes[1].Text, m[38] + path + m[39]);
-    EXPECT_EQ(boxes[1].Caption, m[2]);
+    EXPECT_EQ(boxes[1].Text, m.Text(Msg::CannotCleanFile) + path + m.Text(Msg::DeleteManually));
+    EXPECT_EQ(boxes[1].Caption, m.Text(Msg::ErrorCaption));
     EXPECT_FALSE(boxes[1].MainFormEnabled);
-    EXPECT_EQ(boxes[2].Text.rfind("0" + m[44], 0), 0u);
+    EXPECT_EQ(boxes[2].Text.rfind("0" + m.Text(Msg::AlertsCleaned), 0), 0u);
     const std::string& status = shell.state.InfectedList[0];
     EXPECT_EQ(status.substr(status.size() - 4), "Err;");
     EXPECT_EQ(status.find("Locked_Err;"), std::string::npos);
@@ -173,7 +173,7 @@ TEST(Cleaning, ALockedAlertIsReportedAndNeverDeleted)
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "[Err] " + path);
     const std::string& status = shell.state.InfectedList[0];
     EXPECT_EQ(status.substr(status.size() - 11), "Locked_Err;");
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text, shell.state.Messages[38] + path + shell.state.Messages[39]);
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text, shell.state.Messages.Text(Msg::CannotCleanFile) + path + shell.state.Messages.Text(Msg::DeleteManually));
 }
 
 TEST(Cleaning, AnUncheckedLineStaysWhileAFileInAnInfectedFolderGoes)
@@ -204,9 +204,9 @@ TEST(Cleaning, AnUncheckedLineStaysWhileAFileInAnInfectedFolderGoes)
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "Infected with Trojan.Kept");
     EXPECT_FALSE(FileExists(inside));
     EXPECT_FALSE(DirectoryExists(folder / "bad"));
-    EXPECT_EQ(shell.Main().List1->Lines()[1].Text, m[41]);
-    EXPECT_TRUE(shell.LoggedEnding(m[40] + folder / "bad"));
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("2" + m[44], 0), 0u); // the file and the folder
+    EXPECT_EQ(shell.Main().List1->Lines()[1].Text, m.Text(Msg::CleanList));
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::DirectoryRemovedLine) + folder / "bad"));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("2" + m.Text(Msg::AlertsCleaned), 0), 0u); // the file and the folder
 }
 
 TEST(Cleaning, AFolderWhoseSubFolderKeepsAFileReportsBothFolders)
@@ -241,8 +241,8 @@ TEST(Cleaning, AFolderWhoseSubFolderKeepsAFileReportsBothFolders)
 
     const MessageTable& m = shell.state.Messages;
     EXPECT_TRUE(FileExists(stuck));
-    EXPECT_TRUE(shell.LoggedEnding(m[42] + top + "\\sub"));
-    EXPECT_TRUE(shell.LoggedEnding(m[42] + top));
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::CannotRemoveDirectoryLine) + top + "\\sub"));
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::CannotRemoveDirectoryLine) + top));
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "Err...");
 }
 
@@ -260,10 +260,10 @@ TEST(Cleaning, AnAbortedRunSaysSoAndLeavesTheFile)
 
     const MessageTable& m = shell.state.Messages;
     EXPECT_TRUE(FileExists(path));
-    EXPECT_TRUE(shell.LoggedEnding(m[46]));
-    EXPECT_TRUE(shell.Logged(m[47]));
-    EXPECT_FALSE(shell.LoggedEnding(m[43]));
-    EXPECT_EQ(shell.Main().sb1->PanelText(0), m[48]);
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::CleaningAbortedLine)));
+    EXPECT_TRUE(shell.Logged(m.Text(Msg::ScanAgainHint)));
+    EXPECT_FALSE(shell.LoggedEnding(m.Text(Msg::CleaningFinished)));
+    EXPECT_EQ(shell.Main().sb1->PanelText(0), m.Text(Msg::FixAborted));
     EXPECT_EQ(shell.renderer.Boxes().size(), 1u); // only the question
     EXPECT_TRUE(shell.Main().Button1->Enabled());
     EXPECT_FALSE(shell.Main().Button3->Enabled());
@@ -286,8 +286,8 @@ TEST(Cleaning, AddToQuarantineStoresTheCheckedFilesThenFixes)
     EXPECT_EQ(shell.renderer.PendingAnswers(), 0u);
 
     const MessageTable& m = shell.state.Messages;
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("1" + m[57], 0), 0u);
-    EXPECT_TRUE(shell.LoggedEnding(m[53] + taken));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text.rfind("1" + m.Text(Msg::AlertsAddedToQuarantine), 0), 0u);
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::FileAddedLine) + taken));
     EXPECT_FALSE(FileExists(taken));
     EXPECT_TRUE(FileExists(left));
     QuarantineStore store(folder.Path());

@@ -15,7 +15,7 @@ void QuickScanFound(AppShell& shell, const std::string& seed)
 {
     TForm1& main = shell.Main();
     shell.ShowScanPage();
-    main.List1->Add(shell.state.Messages[8], false);
+    main.List1->Add(shell.state.Messages.Text(Msg::ScanningLine), false);
     main.List1->SetLineEnabled(0, false);
     shell.AddFileAlert(seed, "Trojan.Seed");
     shell.state.AlertRecords.back().Md5 = Md5Text(FileMd5(seed));
@@ -42,7 +42,7 @@ TEST(FullScanWindow, DecliningTheAbortQuestionStartsTheScanWhenTheTimerFires)
     const MessageTable& m = shell.state.Messages;
     EXPECT_FALSE(shell.Main().Enabled());
     EXPECT_EQ(window.SelectedDrives, LocalDrives(-1, FixedDrive));
-    EXPECT_EQ(window.Label1->Caption(), m[146] + window.SelectedDrives);
+    EXPECT_EQ(window.Label1->Caption(), m.Text(Msg::ScanDrives) + window.SelectedDrives);
     ASSERT_GT(window.cList1->Count(), 0);
     EXPECT_TRUE(window.cList1->Lines()[0].Checked);
     window.cList1->ClickCheck(0);
@@ -53,8 +53,8 @@ TEST(FullScanWindow, DecliningTheAbortQuestionStartsTheScanWhenTheTimerFires)
     window.xpButton3->Click();
     EXPECT_FALSE(window.Visible());
     EXPECT_TRUE(shell.Main().Enabled());
-    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m[142] + "\r\r" + m[136] + "\r" + m[143]);
-    EXPECT_EQ(shell.renderer.Boxes()[0].Caption, m[144]);
+    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m.Text(Msg::AbortFullScanQuestion) + "\r\r" + m.Text(Msg::Note136) + "\r" + m.Text(Msg::AbortFullScanWarning));
+    EXPECT_EQ(shell.renderer.Boxes()[0].Caption, m.Text(Msg::ScanAlertCaption));
     EXPECT_EQ(shell.state.AlertRecords.size(), 1u);
 
     shell.renderer.Answer(idOk); // the count of new files
@@ -70,13 +70,13 @@ TEST(FullScanWindow, DecliningTheAbortQuestionStartsTheScanWhenTheTimerFires)
     EXPECT_EQ(found.ListIndex, -1);
     EXPECT_EQ(found.Name, "Trojan.Seed");
     EXPECT_EQ(shell.state.DetectionCount, 2);
-    EXPECT_TRUE(shell.LoggedEnding(m[7]));
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m[19] + "2" + m[98]);
-    EXPECT_EQ(shell.renderer.Boxes()[1].Caption, m[21]);
+    EXPECT_TRUE(shell.LoggedEnding(m.Text(Msg::ScanningPleaseWait)));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text, m.Text(Msg::YouHave) + "2" + m.Text(Msg::DangerousFilesClickFix));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Caption, m.Text(Msg::AlertCaption));
     ASSERT_EQ(shell.Main().List1->Count(), 1); // "Scanning..." is gone, the alert stays
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "Infected with Trojan.Seed");
     EXPECT_TRUE(shell.Main().List1->Lines()[0].Enabled);
-    EXPECT_EQ(shell.Main().sb1->PanelText(0), m[30]);
+    EXPECT_EQ(shell.Main().sb1->PanelText(0), m.Text(Msg::ScanFinished));
     EXPECT_TRUE(shell.Main().Button2->Enabled());
     EXPECT_TRUE(shell.Main().xpButton5->Enabled());
     EXPECT_FALSE(shell.Main().Button3->Enabled());
@@ -103,7 +103,7 @@ TEST(FullScanWindow, TheAbortQuestionsEndInCleaningOrInTheAlertList)
             shell.renderer.Answer(idOk); // cleaned count
         shell.context.Form3->xpButton3->Click();
         EXPECT_EQ(shell.renderer.PendingAnswers(), 0u) << c.name;
-        EXPECT_EQ(shell.renderer.Boxes()[1].Text, shell.state.Messages[145]) << c.name;
+        EXPECT_EQ(shell.renderer.Boxes()[1].Text, shell.state.Messages.Text(Msg::CleanActiveAlertsQuestion)) << c.name;
         EXPECT_EQ(FileExists(seed), !c.cleaned) << c.name;
         ASSERT_EQ(shell.Main().List1->Count(), 1) << c.name;
         EXPECT_EQ(shell.Main().Button2->Enabled(), !c.cleaned) << c.name;

@@ -87,8 +87,8 @@ TEST(QuickScan, AFolderHitRecordsTheFolderAndEverythingInIt)
     EXPECT_EQ(files, 3);
     EXPECT_EQ(subFolders, 1);
     EXPECT_EQ(scan.view.log.front(), "T: Infected directory " + (dir / "bad"));
-    EXPECT_EQ(scan.view.report, (std::vector<std::string>{"", scan.state.Messages[13], scan.state.Messages[14],
-                                                          scan.state.Messages[15],
+    EXPECT_EQ(scan.view.report, (std::vector<std::string>{"", scan.state.Messages.Text(Msg::VirusesInComputer), scan.state.Messages.Text(Msg::ScanWithProgram),
+                                                          scan.state.Messages.Text(Msg::VirusList),
                                                           "Infected with Trojan.Dir - Dir " + (dir / "bad")}));
 }
 

@@ -44,7 +44,7 @@ TEST(ScanCommands, QuickScanAsksFirstAndEndsCleanWithTheWindowRestored)
     EXPECT_TRUE(form.Memo2->Lines().empty());
     ASSERT_EQ(w.renderer.Boxes().size(), 1u);
     EXPECT_EQ(w.renderer.Boxes()[0].Caption, "Question");
-    EXPECT_EQ(w.renderer.Boxes()[0].Text.rfind(w.state.Messages[59] + "\r\r" + w.state.Messages[134], 0), 0u);
+    EXPECT_EQ(w.renderer.Boxes()[0].Text.rfind(w.state.Messages.Text(Msg::ScanQuestion) + "\r\r" + w.state.Messages.Text(Msg::ImportantNote), 0), 0u);
 
     w.renderer.Answer(idYes);
     w.renderer.Answer(idOk); // "Your computer is clean from this kind of viruses!"
@@ -52,15 +52,15 @@ TEST(ScanCommands, QuickScanAsksFirstAndEndsCleanWithTheWindowRestored)
     ASSERT_EQ(form.Memo2->Lines().size(), 2u);
     EXPECT_NE(form.Memo2->Lines()[1].find(": Your computer is clean!"), std::string::npos);
     ASSERT_EQ(form.List1->Count(), 1); // "Scanning..." is gone, the clean line stays, disabled
-    EXPECT_EQ(form.List1->Lines()[0].Text, w.state.Messages[25]);
+    EXPECT_EQ(form.List1->Lines()[0].Text, w.state.Messages.Text(Msg::ComputerCleanListLine));
     EXPECT_FALSE(form.List1->Lines()[0].Enabled);
-    EXPECT_EQ(w.renderer.Boxes().back().Text, w.state.Messages[26]);
+    EXPECT_EQ(w.renderer.Boxes().back().Text, w.state.Messages.Text(Msg::ComputerCleanOfThisKind));
     EXPECT_FALSE(w.renderer.Boxes().back().MainFormEnabled);
     EXPECT_TRUE(form.Button1->Enabled());
     EXPECT_FALSE(form.Button3->Enabled());
     EXPECT_FALSE(form.Button2->Enabled());
     EXPECT_TRUE(form.Button6->Visible());
-    EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages[30]);
+    EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages.Text(Msg::ScanFinished));
     EXPECT_FALSE(w.state.StartupEntries.Lines().empty()); // the collector ran first
 }
 
@@ -74,5 +74,5 @@ TEST(ScanCommands, AnAbortedScanSaysSo)
     w.renderer.Answer(idOk);
     QuickScan(w.context, false);
     EXPECT_TRUE(w.state.AbortRequested);
-    EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages[29]);
+    EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages.Text(Msg::ScanAborted));
 }

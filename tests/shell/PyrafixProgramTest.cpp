@@ -108,7 +108,6 @@ private:
 TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
 {
     MessageTable messages;
-    FillMessageTable(messages);
     TestFolder test;
     RegDeleteKeyA(HKEY_CURRENT_USER, ActionDialogKey);
 
@@ -119,7 +118,7 @@ TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
             ReportVersion("pyrafix.exe", version);
             Program program(folder.Exe());
             ASSERT_TRUE(program.Started());
-            EXPECT_EQ(AnswerBox(program.Id(), "Pyrafix Pro"), messages[61]) << version;
+            EXPECT_EQ(AnswerBox(program.Id(), "Pyrafix Pro"), messages.Text(Msg::UnsupportedWindows)) << version;
             EXPECT_EQ(program.WaitForExit(), 1) << version;
         }
     }
@@ -187,7 +186,7 @@ TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
         CloseHandle(busy);
         EXPECT_EQ(program.WaitForExit(), 0);
         EXPECT_EQ(ReadAll(folder.Exe()), image);
-        EXPECT_EQ(AnswerBox(0, "Pyrafix Pro"), messages[61]); // the new pyrafix.exe runs
+        EXPECT_EQ(AnswerBox(0, "Pyrafix Pro"), messages.Text(Msg::UnsupportedWindows)); // the new pyrafix.exe runs
         for (int i = 0; i < 100 && std::filesystem::exists(upgrader); ++i)
             Sleep(50);
         EXPECT_FALSE(std::filesystem::exists(upgrader));
@@ -199,7 +198,7 @@ TEST(PyrafixProgram, PlatformsRolesAndTheActionDialogSetting)
         std::filesystem::rename(folder.Exe(), upper);
         ReportVersion("PYRXT.EXE", "win2k");
         Program program(upper);
-        EXPECT_EQ(AnswerBox(program.Id(), "Pyrafix Pro"), messages[61]);
+        EXPECT_EQ(AnswerBox(program.Id(), "Pyrafix Pro"), messages.Text(Msg::UnsupportedWindows));
         EXPECT_EQ(program.WaitForExit(), 1);
         EXPECT_FALSE(std::filesystem::exists(folder.Exe()));
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\PYRXT.EXE");

@@ -98,7 +98,7 @@ TEST(ShellWindows, OldWindowsIsRefusedBeforeTheDatabaseIsRead)
         EXPECT_EQ(shell.app.Components().size(), c.refused ? 1u : 9u) << c.name;
         if (c.refused) {
             ASSERT_EQ(shell.renderer.Boxes().size(), 1u);
-            EXPECT_EQ(shell.renderer.Boxes()[0].Text, shell.state.Messages[61]);
+            EXPECT_EQ(shell.renderer.Boxes()[0].Text, shell.state.Messages.Text(Msg::UnsupportedWindows));
             EXPECT_EQ(shell.renderer.Boxes()[0].Caption, "Pyrafix Pro");
         }
     }
@@ -164,7 +164,7 @@ TEST(ShellWindows, EachPageCommandShowsItsPageAndHintsChangeOnlyPanelZero)
                                                {main.Button14, 88}, {main.xpButton13, 114}};
     for (const auto& [control, row] : hints) {
         control->MouseMove();
-        EXPECT_EQ(main.sb1->PanelText(0), shell.state.Messages[row]) << control->Name();
+        EXPECT_EQ(main.sb1->PanelText(0), shell.state.Messages.Row(row)) << control->Name();
         EXPECT_EQ(main.sb1->PanelText(1), panel1);
         EXPECT_EQ(main.sb1->PanelText(2), panel2);
     }

@@ -69,7 +69,7 @@ TEST(Processes, PageListsOnlyUsableFilesAndReportsThem)
     EXPECT_EQ(UsableProcessPaths(processes), std::vector<std::string>{real});
 
     MessageTable messages{};
-    messages[73] = "Running processes: (";
+    messages.Text(Msg::RunningProcesses) = "Running processes: (";
     std::vector<std::string> report;
     const std::vector<std::string> rows = ProcessPageRows(messages, [&](const std::string& l) { report.push_back(l); });
     ASSERT_EQ(report.size(), rows.size() + 2);

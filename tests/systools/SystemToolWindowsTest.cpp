@@ -322,10 +322,10 @@ TEST(SystemToolWindows, ServiceCommandsInBothListsAndTheCompanionService)
     // Page 5 works on its own list with the message table's texts.
     main.ListView2->UserSelect(pageRow);
     main.xpButton9->Click();
-    EXPECT_EQ(main.ListView2->Item(pageRow).SubItems.at(1), w.context.Text(113));
+    EXPECT_EQ(main.ListView2->Item(pageRow).SubItems.at(1), w.context.Text(Msg::ServiceStopped));
     EXPECT_EQ(ServiceState(service.key), DWORD(SERVICE_STOPPED));
     main.xpButton11->Click();
-    EXPECT_EQ(main.ListView2->Item(pageRow).SubItems.at(1), w.context.Text(112));
+    EXPECT_EQ(main.ListView2->Item(pageRow).SubItems.at(1), w.context.Text(Msg::ServiceRunning));
     EXPECT_EQ(ServiceState(service.key), DWORD(SERVICE_RUNNING));
 
     // The companion service cannot be started, stopped or changed from either list.

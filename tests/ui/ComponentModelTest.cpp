@@ -107,9 +107,8 @@ TEST_F(ComponentModel, MessageBoxesDisableTheMainFormAndOnlyYesConfirms)
 TEST_F(ComponentModel, MessageRowsComeFromTheTable)
 {
     MessageTable messages;
-    FillMessageTable(messages);
     renderer.Answer(idOk);
-    ShowMessageRow(app, messages, 61, ErrorCaptionRow, mbIconError);
+    ShowMessageRow(app, messages, Msg::UnsupportedWindows, Msg::ErrorCaption, mbIconError);
     EXPECT_EQ(renderer.Boxes()[0].Text, "Pyrafix Pro v4 only supports Microsoft Windows XP and Vista platform.");
     EXPECT_EQ(renderer.Boxes()[0].Caption, "Error");
 }

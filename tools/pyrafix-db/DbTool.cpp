@@ -91,9 +91,7 @@ void Info(const std::string& path, std::ostream& out)
     MemoryStream database = LoadAsProgram(path);
     if (database.Size() == 0)
         throw ToolError(path + " is empty");
-    MessageTable messages;
-    FillMessageTable(messages);
-    const std::string date = DatabaseDate(database, messages[2]);
+    const std::string date = DatabaseDate(database, MessageTable().Text(Msg::ErrorCaption));
     database.Seek(0);
     long lines = 0;
     while (ReadDatabaseLine(database) != EndLine)

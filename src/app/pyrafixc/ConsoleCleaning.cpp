@@ -59,7 +59,7 @@ void ConsoleCleaningView::ShowInformation(const std::string& text)
 
 bool ConsoleCleaningView::Ask(const std::string& text)
 {
-    return text == state_.Messages[60];
+    return text == state_.Messages.Text(Msg::FixQuestion);
 }
 
 int ConsoleFullScan(SharedState& state, const std::string& drives, std::ostream& out)
@@ -68,7 +68,7 @@ int ConsoleFullScan(SharedState& state, const std::string& drives, std::ostream&
     FullScanEvents events;
     events.Log = [&out](const std::string& line) { out << line << "\n"; };
     events.Now = [] { return LongTimeText(); };
-    out << LongTimeText() << state.Messages[7] << "\n";
+    out << LongTimeText() << state.Messages.Text(Msg::ScanningPleaseWait) << "\n";
     WalkDrivesForCopies(drives.empty() ? LocalDrives(-1, FixedDrive) : drives, FullScanSeeds(state.AlertRecords), state,
                         events);
     return state.DetectionCount - before;

@@ -2,6 +2,7 @@
 
 #include "ConsoleCleaning.h"
 #include "ConsoleRenderer.h"
+#include "ConsoleTexts.h"
 #include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
 #include "database/DatabaseFile.h"
@@ -41,14 +42,14 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
 int PrintMd5s(const std::vector<std::string>& files, std::ostream& out, std::ostream& err)
 {
     if (files.empty()) {
-        err << "pyrafixc: md5 needs at least one file\n";
+        err << "pyrafixc: " << ConsoleText(Msg::ConsoleMd5NeedsFile) << "\n";
         return Failed;
     }
     int result = Done;
     for (const std::string& file : files) {
         const std::optional<Md5Digest> digest = ReadFileMd5(file);
         if (!digest) {
-            err << "pyrafixc: " << file << ": cannot read the file\n";
+            err << "pyrafixc: " << file << ConsoleText(Msg::ConsoleCannotReadFile) << "\n";
             result = Failed;
             continue;
         }
@@ -63,11 +64,11 @@ bool DatabaseReadable(const std::string& path, std::ostream& err)
 {
     MemoryStream database;
     if (!LoadDatabase(path, database)) {
-        err << "pyrafixc: cannot read the database " << path << "\n";
+        err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotReadDatabase) << path << "\n";
         return false;
     }
     if (FindText(std::string(EndLine) + "\r\n", database, 0) < 0) {
-        err << "pyrafixc: " << path << " is damaged or is not a Pyrafix database\n";
+        err << "pyrafixc: " << path << ConsoleText(Msg::ConsoleDamagedDatabase) << "\n";
         return false;
     }
     return true;
@@ -92,7 +93,7 @@ bool ParseScanOptions(const std::vector<std::string>& args, ScanOptions& options
         } else if (args[i] == "--quarantine") {
             options.quarantine = true;
         } else {
-            err << "pyrafixc: unknown option '" << args[i] << "' for scan\n";
+            err << "pyrafixc: " << ConsoleText(Msg::ConsoleUnknownOption) << args[i] << "\n";
             return false;
         }
     }
@@ -157,7 +158,7 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")
         return RunQuarantineCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-    err << "pyrafixc: " << (command.empty() ? "no command given" : "unknown command '" + command + "'") << "\n\n"
+    err << "pyrafixc: " << (command.empty() ? ConsoleText(Msg::ConsoleNoCommand) : ConsoleText(Msg::ConsoleUnknownCommand) + command) << "\n\n"
         << Usage;
     return Failed;
 }

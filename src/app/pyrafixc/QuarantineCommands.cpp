@@ -1,5 +1,6 @@
 #include "QuarantineCommands.h"
 
+#include "ConsoleTexts.h"
 #include "database/DatabaseFile.h"
 
 namespace {
@@ -19,7 +20,7 @@ int Fail(std::ostream& err, const std::string& text)
 int List(QuarantineStore& store, std::ostream& out, std::ostream& err)
 {
     if (!EnsureQuarantineLoaded(store))
-        return Fail(err, "cannot read the quarantine index " + store.IndexFile());
+        return Fail(err, ConsoleText(Msg::CannotReadQuarantineIndex) + store.IndexFile());
     for (const TQFileList& entry : store.QuarantineList)
         out << entry.FileName << "\t" << entry.Task << "\t" << entry.Added << "\n";
     return Done;
@@ -29,12 +30,12 @@ int List(QuarantineStore& store, std::ostream& out, std::ostream& err)
 bool FindEntry(QuarantineStore& store, const std::string& path, std::string& fileName, std::ostream& err)
 {
     if (!EnsureQuarantineLoaded(store)) {
-        Fail(err, "cannot read the quarantine index " + store.IndexFile());
+        Fail(err, ConsoleText(Msg::CannotReadQuarantineIndex) + store.IndexFile());
         return false;
     }
     const int index = QuarantineIndexOf(store, path);
     if (index < 0) {
-        Fail(err, path + ": not in the quarantine");
+        Fail(err, path + ConsoleText(Msg::NotInQuarantine));
         return false;
     }
     fileName = store.QuarantineList[static_cast<size_t>(index)].FileName;
@@ -47,8 +48,8 @@ int Restore(QuarantineStore& store, const std::string& path, std::ostream& out, 
     if (!FindEntry(store, path, fileName, err))
         return Failed;
     if (!QuarantineRestore(store, fileName, FolderPart(fileName)))
-        return Fail(err, fileName + ": cannot restore the file");
-    out << "restored " << fileName << "\n";
+        return Fail(err, fileName + ConsoleText(Msg::CannotRestoreFromQuarantine));
+    out << ConsoleText(Msg::ConsoleRestored) << fileName << "\n";
     return Done;
 }
 
@@ -59,18 +60,18 @@ int Remove(QuarantineStore& store, const std::string& path, std::ostream& out, s
         return Failed;
     const bool deleted = QuarantineRemove(store, fileName);
     if (!SaveQuarantineIndex(store, store.IndexFile()))
-        return Fail(err, "cannot save the quarantine index " + store.IndexFile());
+        return Fail(err, ConsoleText(Msg::CannotSaveQuarantineIndex) + store.IndexFile());
     if (!deleted)
-        return Fail(err, fileName + ": removed from the list, but its stored copy could not be deleted");
-    out << "removed " << fileName << "\n";
+        return Fail(err, fileName + ConsoleText(Msg::StoredCopyNotDeleted));
+    out << ConsoleText(Msg::ConsoleRemoved) << fileName << "\n";
     return Done;
 }
 
 int Clear(QuarantineStore& store, std::ostream& out, std::ostream& err)
 {
     if (!ClearQuarantine(store))
-        return Fail(err, "cannot delete the quarantine index " + store.IndexFile());
-    out << "quarantine cleared\n";
+        return Fail(err, ConsoleText(Msg::CannotDeleteQuarantineIndex) + store.IndexFile());
+    out << ConsoleText(Msg::ConsoleQuarantineCleared) << "\n";
     return Done;
 }
 

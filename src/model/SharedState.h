@@ -45,6 +45,4 @@ struct SharedState {
     bool LogRequested = false;
     long double CleanSeconds = 0;
     bool StartupCheckEnabled = false; // the upgrade window sets it when created
-
-    SharedState() { FillMessageTable(Messages); }
 };
