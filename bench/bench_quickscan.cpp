@@ -109,7 +109,7 @@ std::string MakeDatabase(int records, int onlyForm)
 }
 
 struct NullView : QuickScanView {
-    int lines = 1;
+    int lines = 0;
     std::vector<std::string> log;
     void Log(const std::string& line) override { log.push_back(line); }
     int AlertLineCount() override { return lines; }

@@ -55,7 +55,8 @@ struct AppShell {
         TFileList record;
         record.Path = path;
         record.Name = name;
-        record.ListIndex = Main().List1->Add("Infected with " + name, checked);
+        record.ListIndex = Main().AlertLineCount(); // its position once "Scanning..." is gone
+        Main().List1->Add("Infected with " + name, checked);
         state.AlertRecords.push_back(record);
         ++state.DetectionCount;
     }

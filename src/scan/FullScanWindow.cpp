@@ -9,19 +9,6 @@
 #include "shell/TForm1.h"
 #include "ui/Application.h"
 
-namespace {
-
-// The quick scan keeps "Scanning..." as line 0 of the alert list until the full scan
-// or the abort question is over. Only that line is taken away, never an alert.
-void RemoveScanningLine(AppContext& context)
-{
-    TCheckListBox& list = *context.Form1->List1;
-    if (list.Count() > 0 && list.Lines()[0].Text == context.Text(Msg::ScanningLine))
-        list.Delete(0);
-}
-
-} // namespace
-
 void ShowFullScanWindow(AppContext& context)
 {
     context.Form3->Show();
@@ -107,11 +94,12 @@ void TForm3::AskAboutAbort()
     if (state.DetectionCount > 0 && view.Ask(context_.Text(Msg::CleanActiveAlertsQuestion))) {
         state.AbortRequested = false;
         cleaningChosen_ = true;
-        RemoveScanningLine(context_);
+        context_.Form1->RemoveScanningLine();
         CleanAlerts(state, view);
         return;
     }
-    RemoveScanningLine(context_);
+    // The quick scan left its "Scanning..." line for the full scan to take away.
+    context_.Form1->RemoveScanningLine();
     view.SetRunning(false);
     view.SetFixEnabled(true);
     view.Status(context_.Text(state.AbortRequested ? Msg::ScanAborted : Msg::ScanFinished));
@@ -129,7 +117,6 @@ void TForm3::Timer1Timer()
 void RunFullScan(AppContext& context)
 {
     SharedState& state = context.State;
-    TForm1& form = *context.Form1;
     MainWindowCleaningView view(context);
     const std::string now = LongTimeText();
     view.Log(now + context.Text(Msg::ScanningPleaseWait));
@@ -155,9 +142,7 @@ void RunFullScan(AppContext& context)
         context.App.ShowMessageBox(context.Text(Msg::YouHave) + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesClickFix),
                                    context.Text(Msg::AlertCaption), mbOk | mbIconInformation);
     }
-    RemoveScanningLine(context);
-    if (form.List1->Count() > 0)
-        form.List1->SetLineEnabled(0, true);
+    context.Form1->RemoveScanningLine();
     view.SetRunning(false);
     view.Status(context.Text(state.AbortRequested ? Msg::ScanAborted : Msg::ScanFinished));
 }

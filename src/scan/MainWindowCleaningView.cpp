@@ -6,12 +6,12 @@
 
 void MainWindowCleaningView::Log(const std::string& line)
 {
-    context_.Form1->Memo2->Add(line);
+    context_.Form1->AddLogLine(line);
 }
 
 void MainWindowCleaningView::Status(const std::string& text)
 {
-    context_.Form1->sb1->SetPanelText(0, text);
+    context_.Form1->SetStatus(text);
 }
 
 std::string MainWindowCleaningView::Now()
@@ -21,15 +21,12 @@ std::string MainWindowCleaningView::Now()
 
 bool MainWindowCleaningView::LineChecked(int index)
 {
-    const TCheckListBox& list = *context_.Form1->List1;
-    return index >= 0 && index < list.Count() && list.Lines()[static_cast<size_t>(index)].Checked;
+    return context_.Form1->AlertLineChecked(index);
 }
 
 void MainWindowCleaningView::SetLine(int index, const std::string& text)
 {
-    TCheckListBox& list = *context_.Form1->List1;
-    if (index >= 0 && index < list.Count())
-        list.SetText(index, text);
+    context_.Form1->SetAlertLine(index, text);
 }
 
 void MainWindowCleaningView::Pump()
@@ -39,21 +36,17 @@ void MainWindowCleaningView::Pump()
 
 void MainWindowCleaningView::SetCleanTimer(bool on)
 {
-    context_.Form1->Timer1->SetEnabled(on);
+    context_.Form1->SetCleanTimer(on);
 }
 
 void MainWindowCleaningView::SetRunning(bool running)
 {
-    TForm1& form = *context_.Form1;
-    form.Button3->SetEnabled(running);
-    form.Button1->SetEnabled(!running);
-    form.Button6->SetVisible(!running);
+    context_.Form1->SetScanning(running);
 }
 
 void MainWindowCleaningView::SetFixEnabled(bool on)
 {
-    context_.Form1->Button2->SetEnabled(on);
-    context_.Form1->xpButton5->SetEnabled(on);
+    context_.Form1->SetFixEnabled(on);
 }
 
 void MainWindowCleaningView::ShowError(const std::string& text)
@@ -73,7 +66,7 @@ bool MainWindowCleaningView::Ask(const std::string& text)
 
 void FixCommand(AppContext& context)
 {
-    if (!context.Form1->Button2->Enabled())
+    if (!context.Form1->FixEnabled())
         return;
     MainWindowCleaningView view(context);
     FixWithQuestion(context.State, view);
@@ -81,7 +74,7 @@ void FixCommand(AppContext& context)
 
 void QuarantineCommand(AppContext& context)
 {
-    if (!context.Form1->Button2->Enabled())
+    if (!context.Form1->FixEnabled())
         return;
     MainWindowCleaningView view(context);
     if (view.Ask(context.Text(Msg::AddToQuarantineQuestion)))

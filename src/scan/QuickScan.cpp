@@ -31,7 +31,7 @@ public:
         alert.Path = folder;
         alert.Name = name;
         alert.InfectedFolder = true;
-        alert.ListIndex = view_.AlertLineCount() - 1;
+        alert.ListIndex = view_.AlertLineCount();
         AddAlert(state_.AlertRecords, alert);
         view_.AddAlertLine(m.Text(Msg::InfectedWith) + name); // even when the folder was an alert already
         ++state_.DetectionCount;
@@ -60,7 +60,7 @@ public:
         alert.Path = path;
         alert.Name = name;
         alert.Md5 = md5;
-        alert.ListIndex = view_.AlertLineCount() - 1;
+        alert.ListIndex = view_.AlertLineCount();
         AddAlert(state_.AlertRecords, alert);
         view_.AddAlertLine(m.Text(Msg::InfectedWith) + display);
         ++state_.DetectionCount;

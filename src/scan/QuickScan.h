@@ -12,7 +12,8 @@ class QuickScanView {
 public:
     virtual ~QuickScanView() = default;
     virtual void Log(const std::string& line) = 0;
-    // The number of lines the alert list holds now (its "Scanning..." line included).
+    // The number of alert lines the list holds now, its "Scanning..." line not counted:
+    // the position the next line takes once that line is gone.
     virtual int AlertLineCount() = 0;
     // Adds a checked line to the alert list.
     virtual void AddAlertLine(const std::string& text) = 0;

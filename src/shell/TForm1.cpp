@@ -174,3 +174,91 @@ void TForm1::xpButton11Click()
     RunCommand(xpButton9->OnClick);
     RunCommand(xpButton10->OnClick);
 }
+
+void TForm1::ClearLog()
+{
+    Memo2->Clear();
+}
+
+void TForm1::AddLogLine(const std::string& line)
+{
+    Memo2->Add(line);
+}
+
+void TForm1::SetStatus(const std::string& text)
+{
+    sb1->SetPanelText(0, text);
+}
+
+void TForm1::SetScanning(bool scanning)
+{
+    Button1->SetEnabled(!scanning);
+    Button3->SetEnabled(scanning);
+    Button6->SetVisible(!scanning);
+}
+
+void TForm1::SetFixEnabled(bool on)
+{
+    Button2->SetEnabled(on);
+    xpButton5->SetEnabled(on);
+}
+
+bool TForm1::FixEnabled() const
+{
+    return Button2->Enabled();
+}
+
+void TForm1::SetCleanTimer(bool on)
+{
+    Timer1->SetEnabled(on);
+}
+
+void TForm1::ClearAlertList()
+{
+    List1->Clear();
+    scanningLineShown_ = false;
+}
+
+void TForm1::ShowScanningLine()
+{
+    RemoveScanningLine();
+    List1->Add(context_.Text(Msg::ScanningLine));
+    List1->SetLineEnabled(0, false);
+    scanningLineShown_ = true;
+}
+
+void TForm1::RemoveScanningLine()
+{
+    if (!scanningLineShown_)
+        return;
+    scanningLineShown_ = false;
+    List1->Delete(0);
+}
+
+int TForm1::AlertLineCount() const
+{
+    return List1->Count() - (scanningLineShown_ ? 1 : 0);
+}
+
+void TForm1::AddAlertLine(const std::string& text)
+{
+    List1->Add(text, true);
+}
+
+void TForm1::AddDisabledAlertLine(const std::string& text)
+{
+    List1->SetLineEnabled(List1->Add(text), false);
+}
+
+bool TForm1::AlertLineChecked(int index) const
+{
+    const int line = index + (scanningLineShown_ ? 1 : 0);
+    return index >= 0 && line < List1->Count() && List1->Lines()[static_cast<size_t>(line)].Checked;
+}
+
+void TForm1::SetAlertLine(int index, const std::string& text)
+{
+    const int line = index + (scanningLineShown_ ? 1 : 0);
+    if (index >= 0 && line < List1->Count())
+        List1->SetText(line, text);
+}

@@ -75,6 +75,29 @@ public:
     void ShowPage(int index);
     void ShowDatabaseDate();
 
+    // What the rooms ask of the main window; they never write its controls.
+    // The scan log Memo2 and status panel 0.
+    void ClearLog();
+    void AddLogLine(const std::string& line);
+    void SetStatus(const std::string& text);
+    // Scanning: "Abort" on, "Quick scan" off, "Back" hidden; idle: the reverse.
+    void SetScanning(bool scanning);
+    // "Fix" and "Add to Quarantine" together; the cleaning commands do nothing while off.
+    void SetFixEnabled(bool on);
+    bool FixEnabled() const;
+    // The timer that counts CleanSeconds while a file is being cleaned.
+    void SetCleanTimer(bool on);
+    // The alert list List1. While a scan runs its line 0 is the disabled "Scanning..."
+    // line; alert lines are numbered as they stand once that line is gone.
+    void ClearAlertList();
+    void ShowScanningLine();
+    void RemoveScanningLine();
+    int AlertLineCount() const; // without the "Scanning..." line
+    void AddAlertLine(const std::string& text); // checked
+    void AddDisabledAlertLine(const std::string& text);
+    bool AlertLineChecked(int index) const;
+    void SetAlertLine(int index, const std::string& text);
+
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
 
 private:
@@ -86,4 +109,5 @@ private:
     void ShowHintOnMove(TControl* control, Msg row);
 
     AppContext& context_;
+    bool scanningLineShown_ = false;
 };

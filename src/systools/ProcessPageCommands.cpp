@@ -11,7 +11,7 @@ void RefreshProcessPage(AppContext& context, const LineSink& report)
     LineSink shown = report;
     if (report)
         shown = [&form, &report](const std::string& line) {
-            form.sb1->SetPanelText(0, line);
+            form.SetStatus(line);
             report(line);
         };
     const std::vector<std::string> rows = ProcessPageRows(context.State.Messages, shown);

@@ -15,14 +15,10 @@ void QuickScanFound(AppShell& shell, const std::string& seed)
 {
     TForm1& main = shell.Main();
     shell.ShowScanPage();
-    main.List1->Add(shell.state.Messages.Text(Msg::ScanningLine), false);
-    main.List1->SetLineEnabled(0, false);
+    main.ShowScanningLine();
     shell.AddFileAlert(seed, "Trojan.Seed");
     shell.state.AlertRecords.back().Md5 = Md5Text(FileMd5(seed));
-    shell.state.AlertRecords.back().ListIndex -= 1; // lines count from after "Scanning...", as the scan numbers them
-    main.Button3->SetEnabled(true);
-    main.Button1->SetEnabled(false);
-    main.Button6->SetVisible(false);
+    main.SetScanning(true);
 }
 
 } // namespace

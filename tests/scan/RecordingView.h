@@ -15,7 +15,7 @@ struct RecordingView : QuickScanView {
         if (onLog)
             onLog();
     }
-    int AlertLineCount() override { return static_cast<int>(lines.size()); }
+    int AlertLineCount() override { return static_cast<int>(lines.size()) - 1; }
     void AddAlertLine(const std::string& text) override { lines.push_back(text); }
     void Report(const std::string& line) override { report.push_back(line); }
     std::string Now() override { return "T"; }

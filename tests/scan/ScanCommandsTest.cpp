@@ -46,6 +46,7 @@ TEST(ScanCommands, QuickScanAsksFirstAndEndsCleanWithTheWindowRestored)
     EXPECT_EQ(w.renderer.Boxes()[0].Caption, "Question");
     EXPECT_EQ(w.renderer.Boxes()[0].Text.rfind(w.state.Messages.Text(Msg::ScanQuestion) + "\r\r" + w.state.Messages.Text(Msg::ImportantNote), 0), 0u);
 
+    form.List3->Add(TListItem{"a row the startup page no longer has", {"stale.exe"}});
     w.renderer.Answer(idYes);
     w.renderer.Answer(idOk); // "Your computer is clean from this kind of viruses!"
     form.Button1->Click();
@@ -62,6 +63,10 @@ TEST(ScanCommands, QuickScanAsksFirstAndEndsCleanWithTheWindowRestored)
     EXPECT_TRUE(form.Button6->Visible());
     EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages.Text(Msg::ScanFinished));
     EXPECT_FALSE(w.state.StartupEntries.Lines().empty()); // the collector ran first
+    // The startup page shows the records the scan refreshed, row for row.
+    ASSERT_EQ(form.List3->Items().size(), w.state.StartupRecords.size());
+    for (size_t i = 0; i < w.state.StartupRecords.size(); ++i)
+        EXPECT_EQ(form.List3->Items()[i].Caption, w.state.StartupRecords[i].ValueName);
 }
 
 TEST(ScanCommands, AnAbortedScanSaysSo)
@@ -72,7 +77,7 @@ TEST(ScanCommands, AnAbortedScanSaysSo)
     // Abort arrives while the scan pumps messages, as a click on "Abort" would.
     w.app.Post([&] { form.Button3->Click(); });
     w.renderer.Answer(idOk);
-    QuickScan(w.context, false);
+    QuickScan(w.context);
     EXPECT_TRUE(w.state.AbortRequested);
     EXPECT_EQ(form.sb1->PanelText(0), w.state.Messages.Text(Msg::ScanAborted));
 }

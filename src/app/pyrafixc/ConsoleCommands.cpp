@@ -1,18 +1,16 @@
 #include "ConsoleCommands.h"
 
 #include "ConsoleCleaning.h"
-#include "ConsoleRenderer.h"
+#include "ConsoleScan.h"
 #include "ConsoleTexts.h"
 #include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
 #include "database/DatabaseFile.h"
 #include "database/FileMd5.h"
-#include "scan/ScanCommands.h"
-#include "shell/AppContext.h"
+#include "core/WindowsVersionName.h"
 #include "shell/MachineEnvironment.h"
 #include "quarantine/QuarantineStore.h"
 #include "scan/Cleaning.h"
-#include "ui/Application.h"
 
 namespace {
 
@@ -102,8 +100,8 @@ bool ParseScanOptions(const std::vector<std::string>& args, ScanOptions& options
     return true;
 }
 
-// The quick scan, run by the main window's own code on windows that are never shown;
-// then the full scan and the cleaning the options ask for.
+// The quick scan, by the same code as the main window's, then the full scan and the
+// cleaning the options ask for.
 int Scan(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     ScanOptions options;
@@ -114,15 +112,14 @@ int Scan(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return Failed;
 
     SharedState state;
-    ConsoleRenderer renderer(out, false);
-    TApplication app(&renderer);
-    renderer.Attach(app);
-    app.Title = ProgramTitle;
-    AppContext context{app, state, MachineEnvironment(folder)};
-    CreateAppWindows(context);
-    if (app.Terminated())
-        return Failed; // this Windows version is refused, and was told so
-    QuickScan(context, false);
+    if (IsUnsupportedWindows(MachineEnvironment(folder).WindowsName)) {
+        out << "Pyrafix Pro: " << state.Messages.Text(Msg::UnsupportedWindows) << "\n";
+        return Failed;
+    }
+    if (!LoadDatabase(folder + "files.dat", state.DatabaseStream))
+        return Failed;
+    ConsoleScanWindow window(state, out);
+    RunQuickScan(state, window, window);
     const bool found = state.ScanFoundAny;
 
     if (found && options.full)

@@ -1,0 +1,94 @@
+#include "scan/RunQuickScan.h"
+
+#include "platform/TimeText.h"
+#include "scan/FolderPlaceholders.h"
+#include "scan/LiveProcessAccess.h"
+#include "scan/RecordMachineLive.h"
+#include "systools/IniFiles.h"
+#include "systools/Services.h"
+#include "systools/StartupPrograms.h"
+
+namespace {
+
+const char CR[] = "\r";
+
+void PrepareStartupData(SharedState& state, QuickScanWindow& window)
+{
+    try {
+        window.RefreshStartupPrograms();
+        CollectStartupLocations(state, CurrentStartupSources(state.Messages),
+                                [&window](const std::string& path) { window.Status(path); },
+                                [&window] { window.Pump(); });
+    } catch (const std::exception&) {
+        window.Status(state.Messages.Text(Msg::InitializeError));
+    }
+}
+
+void EndScan(SharedState& state, QuickScanWindow& window, ScanQuestions& questions)
+{
+    const MessageTable& m = state.Messages;
+    const std::string now = window.Now();
+
+    if (state.ScanFoundAny) {
+        window.SetFixEnabled(true);
+        const std::string count = std::to_string(window.AlertLineCount());
+        window.Log(now + ": " + count + m.Text(Msg::DangerousFilesFound));
+        window.Log(m.Text(Msg::ClickFixToFix));
+        if (questions.AskAlert(m.Text(Msg::YouHave) + count + m.Text(Msg::DangerousVirusesByQuickReport) + CR +
+                               m.Text(Msg::FullScanQuestion))) {
+            // The full scan window finishes the alert list, the buttons and the status.
+            questions.StartFullScan();
+            return;
+        }
+        questions.Inform(m.Text(Msg::ClickFixByQuickReport));
+    } else {
+        window.Log(now + m.Text(Msg::ComputerCleanLine));
+        window.AddCleanLine(m.Text(Msg::ComputerCleanListLine));
+        questions.Inform(m.Text(Msg::ComputerCleanOfThisKind));
+        if (state.LogRequested && questions.Ask(m.Text(Msg::SendLogQuestion)))
+            questions.SendLog();
+        window.SetFixEnabled(false);
+    }
+    window.RemoveScanningLine();
+    window.SetScanning(false);
+    window.Status(m.Text(state.AbortRequested ? Msg::ScanAborted : Msg::ScanFinished));
+}
+
+} // namespace
+
+StartupSources CurrentStartupSources(const MessageTable& messages)
+{
+    StartupSources sources;
+    sources.Processes = RunningProcessTexts();
+    for (const StartupRow& entry : LoadStartupPrograms().Folders)
+        sources.StartupFolderCommands.push_back(entry.Command);
+    for (const ServiceRow& service : ServiceListRows(messages.Text(Msg::CannotGetServiceList)))
+        sources.ServiceImagePaths.push_back(service.Path());
+    std::vector<IniRow> drivers;
+    if (ScanSystemINI("System.ini", drivers))
+        for (const IniRow& driver : drivers)
+            sources.SystemIniEntries.push_back(driver.Text);
+    return sources;
+}
+
+void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& questions)
+{
+    const MessageTable& m = state.Messages;
+    window.ClearLog();
+    window.Log(window.Now() + m.Text(Msg::ScanningPleaseWait));
+    ResetScanState(state);
+    window.ClearAlertLines();
+    if (!state.ReportMode) {
+        window.ShowScanningLine();
+        window.SetFixEnabled(false);
+        window.SetScanning(true);
+        window.Status(m.Text(Msg::InitializingSettings));
+        PrepareStartupData(state, window);
+    }
+
+    LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), [&window] { window.Pump(); },
+                              state.AbortRequested);
+    ScanRecords(state, machine, MachineRootFolders(), MachineFolder, window);
+    if (!state.ReportMode)
+        EndScan(state, window, questions);
+}
