@@ -9,14 +9,14 @@
 #include <cstdio>
 #include <string>
 
+#include "core/PathText.h"
 #include "core/QuarantineIndex.h"
 #include "database/FileMd5.h"
 #include "quarantine/QuarantineStore.h"
 
 namespace {
 
-template <typename Work>
-double Seconds(Work work)
+template <typename Work> double Seconds(Work work)
 {
     const auto start = std::chrono::steady_clock::now();
     if (!work())
@@ -24,7 +24,10 @@ double Seconds(Work work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double Best(double best, double seconds) { return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best; }
+double Best(double best, double seconds)
+{
+    return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best;
+}
 
 } // namespace
 
@@ -37,11 +40,12 @@ int main(int argc, char** argv)
     const std::string file = argv[1], work = std::string(argv[2]) + "\\";
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
     const std::string copy = work + "copy.bin", back = work + "back.bin", restoreFolder = work + "restored\\";
-    const std::string restored = restoreFolder + NamePart(file);
+    const std::string restored = restoreFolder + FileNamePart(file);
     double plain = -1, store = -1, restore = -1;
     for (int run = 0; run < runs; ++run) {
         plain = Best(plain, Seconds([&] {
-                         return CopyFileA(file.c_str(), copy.c_str(), FALSE) && CopyFileA(copy.c_str(), back.c_str(), FALSE);
+                         return CopyFileA(file.c_str(), copy.c_str(), FALSE) &&
+                                CopyFileA(copy.c_str(), back.c_str(), FALSE);
                      }));
         DeleteFileA(copy.c_str());
         DeleteFileA(back.c_str());

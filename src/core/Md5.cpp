@@ -149,13 +149,6 @@ Md5Digest Md5::Final()
     return digest;
 }
 
-Md5Digest Md5Of(const void* data, size_t length)
-{
-    Md5 md5;
-    md5.Update(data, length);
-    return md5.Final();
-}
-
 std::string Md5Text(const Md5Digest& digest)
 {
     static const char digits[] = "0123456789abcdef";

@@ -22,7 +22,5 @@ private:
     uint8_t buffer_[64];
 };
 
-Md5Digest Md5Of(const void* data, size_t length);
-
 // 32 lower-case hexadecimal characters, bytes in digest order.
 std::string Md5Text(const Md5Digest& digest);

@@ -1,15 +1,19 @@
 #include "core/PathText.h"
 
-std::string FolderPartOf(const std::string& path)
+namespace {
+const char Separators[] = "\\/:";
+} // namespace
+
+std::string FolderPart(const std::string& path)
 {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const size_t cut = path.find_last_of(Separators);
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-std::string FileNamePartOf(const std::string& path)
+std::string FileNamePart(const std::string& path)
 {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t cut = path.find_last_of(Separators);
+    return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
 std::string ExtensionOf(const std::string& fileName)

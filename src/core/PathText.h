@@ -2,13 +2,13 @@
 #include <string>
 #include <vector>
 
-// Path pieces as the database and the startup entries use them: backslash
-// separated, 8-bit.
+// Path pieces, 8-bit. Windows separates folders with "\" or "/", and a drive's
+// colon ends the folder part too ("C:x.exe" is x.exe in C:'s current folder).
 
-// The folder part with its trailing backslash ("" for a bare name).
-std::string FolderPartOf(const std::string& path);
-// The text after the last backslash.
-std::string FileNamePartOf(const std::string& path);
+// Up to and including the last separator ("" for a bare name).
+std::string FolderPart(const std::string& path);
+// The text after the last separator; the whole text when it has none.
+std::string FileNamePart(const std::string& path);
 // The extension of a file name from its last "." ("" when it has none).
 std::string ExtensionOf(const std::string& fileName);
 // The text before the first "."; the whole text when that part is empty, so a

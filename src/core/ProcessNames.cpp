@@ -1,4 +1,5 @@
 #include "core/ProcessNames.h"
+#include "core/PathText.h"
 
 #include "core/TextHelpers.h"
 

@@ -35,18 +35,6 @@ std::string QuarantineIndexText(const std::vector<TQFileList>& entries)
     return text;
 }
 
-std::string NamePart(const std::string& path)
-{
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderPart(const std::string& path)
-{
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 std::string UniqueStoredName(const std::string& name, const std::function<bool(const std::string&)>& taken)
 {
     if (!taken(name))

@@ -18,10 +18,6 @@ struct TQFileList {
 std::vector<TQFileList> ParseQuarantineIndex(const std::string& text);
 std::string QuarantineIndexText(const std::vector<TQFileList>& entries);
 
-// The last path component: what follows the last backslash or slash.
-std::string NamePart(const std::string& path);
-// Up to and including the last backslash or slash; empty when there is none.
-std::string FolderPart(const std::string& path);
 
 // A name for a stored copy that `taken` does not claim: the name itself first, then
 // "x (2).exe", "x (3).exe", ... Empty when every one of a bounded number of tries is taken.

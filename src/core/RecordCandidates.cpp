@@ -25,11 +25,11 @@ bool FileCandidates(const SignatureRecord& record, const std::string& file, cons
         }
     }
 
-    const std::string fileName = FileNamePartOf(path);
+    const std::string fileName = FileNamePart(path);
     if (found || !HasRandomNames(fileName))
         return visit(Candidate{Candidate::Kind::File, path, name, found});
 
-    const std::string folder = FolderPartOf(path);
+    const std::string folder = FolderPart(path);
     for (const std::string& member : RandomNameFamily(fileName)) {
         if (!machine.KeepGoing())
             return false;
@@ -48,7 +48,7 @@ std::string WildcardName(const std::string& fileName)
 
 std::string LockedPatternName(const std::string& path)
 {
-    return WildcardName(FileNamePartOf(path));
+    return WildcardName(FileNamePart(path));
 }
 
 bool CandidatesOf(const SignatureRecord& record, RecordMachine& machine, const Visit& visit)
@@ -72,7 +72,7 @@ bool CandidatesOf(const SignatureRecord& record, RecordMachine& machine, const V
         }
         if (file.empty() || !machine.FileUsable(file) || machine.FileMd5Text(file) != record.Md5)
             return true;
-        machine.EndProcessesByName(FileNamePartOf(file));
+        machine.EndProcessesByName(FileNamePart(file));
         return visit(Candidate{Candidate::Kind::File, file, record.Name, true});
     }
 
@@ -93,7 +93,7 @@ bool CandidatesOf(const SignatureRecord& record, RecordMachine& machine, const V
             for (const std::string& file : SplitPathList(listed)) {
                 if (!machine.KeepGoing())
                     return false;
-                const std::string fileName = FileNamePartOf(file);
+                const std::string fileName = FileNamePart(file);
                 if (!FileCandidates(record, fileName, WildcardName(fileName), file, false, machine, visit))
                     return false;
             }

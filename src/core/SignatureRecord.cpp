@@ -59,7 +59,7 @@ std::string DefaultRecordName(const std::string& file)
     const size_t dot = file.find_last_of('.');
     if (dot == std::string::npos)
         return "Sys32." + file;
-    return "Sys32." + FileNamePartOf(file.substr(0, dot));
+    return "Sys32." + FileNamePart(file.substr(0, dot));
 }
 
 SignatureRecord ParseRecord(const std::string& line, const std::string& root, const FolderLookup& lookup)
@@ -109,7 +109,7 @@ SignatureRecord ParseRecord(const std::string& line, const std::string& root, co
     record.File = TrimRightBlanks(text.substr(colon + 1));
 
     std::string nameSource = record.File;
-    if (FileNamePartOf(record.File).empty()) {
+    if (FileNamePart(record.File).empty()) {
         const std::string relative = FolderRecordFolder(record.File);
         record.File.clear();
         if (!NamesFolderBelowRoot(relative)) {
@@ -119,7 +119,7 @@ SignatureRecord ParseRecord(const std::string& line, const std::string& root, co
         if (!record.Folder.empty() && record.Folder.back() != '\\')
             record.Folder += '\\';
         record.Folder += relative;
-        nameSource = FileNamePartOf(relative);
+        nameSource = FileNamePart(relative);
         record.Kind = RecordKind::Folder;
     } else {
         record.Kind = RecordKind::File;

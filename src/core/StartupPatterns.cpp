@@ -9,7 +9,7 @@ namespace {
 
 bool SameFolder(const std::string& a, const std::string& b)
 {
-    return SameTextIgnoringCase(FolderPartOf(a), FolderPartOf(b));
+    return SameTextIgnoringCase(FolderPart(a), FolderPart(b));
 }
 
 bool ContainsIgnoringCase(const std::string& text, const std::string& part)
@@ -35,13 +35,13 @@ std::string SetMatches(const std::string& path, const std::string& name, RecordM
     const size_t amp = name.find('&');
     const std::string prefix = name.substr(0, amp);
     const std::string set = name.substr(amp + 1);
-    const std::string folder = FolderPartOf(path);
+    const std::string folder = FolderPart(path);
     const std::string lowerPrefix = LowerCase(prefix);
     std::string result;
 
     if (prefix.empty()) {
         for (const ResolvedEntry& entry : machine.StartupEntries()) {
-            const std::string rest = LowerCase(FileNamePartOf(entry.File));
+            const std::string rest = LowerCase(FileNamePart(entry.File));
             if (!entry.File.empty() && FitsCharacterSet(rest, set))
                 result += folder + rest + ";";
         }
@@ -51,7 +51,7 @@ std::string SetMatches(const std::string& path, const std::string& name, RecordM
     const std::string pattern = folder + prefix + "<>" + ExtensionOf(ReplaceAll(name, "!", ""));
     const std::string listed = machine.ListMatching(pattern);
     for (const std::string& file : SplitPathList(listed)) {
-        std::string rest = LowerCase(FileNamePartOf(file));
+        std::string rest = LowerCase(FileNamePart(file));
         const size_t at = rest.find(lowerPrefix);
         if (at != std::string::npos)
             rest.erase(at, lowerPrefix.size());
@@ -67,7 +67,7 @@ std::string SetMatches(const std::string& path, const std::string& name, RecordM
             if (entry.File.empty() || !ContainsIgnoringCase(entry.Line, folderPrefix) ||
                 !ContainsIgnoringCase(entry.File, folderPrefix))
                 continue;
-            const std::string rest = ReplaceAll(LowerCase(FileNamePartOf(entry.File)), lowerPrefix, "");
+            const std::string rest = ReplaceAll(LowerCase(FileNamePart(entry.File)), lowerPrefix, "");
             if (FitsCharacterSet(rest, set))
                 result += folderPrefix + rest + ";";
         }
@@ -86,7 +86,7 @@ std::string FragmentMatches(const std::string& path, const std::string& name, Re
     for (const ResolvedEntry& entry : machine.StartupEntries()) {
         if (entry.File.empty())
             continue;
-        const std::string fileName = LowerCase(FileNamePartOf(entry.File));
+        const std::string fileName = LowerCase(FileNamePart(entry.File));
         bool inOrder = true;
         size_t from = 0;
         for (const std::string& fragment : fragments) {
@@ -109,13 +109,13 @@ std::string RandomAMatches(const std::string& path, RecordMachine& machine)
     for (const ResolvedEntry& entry : machine.StartupEntries()) {
         if (entry.File.empty())
             continue;
-        const std::string fileName = LowerCase(FileNamePartOf(entry.File));
+        const std::string fileName = LowerCase(FileNamePart(entry.File));
         const std::string extension = ExtensionOf(fileName);
         const size_t at = fileName.find("a" + extension);
         // The "a" comes after at least three characters of the real name.
         if (at == std::string::npos || at < 3)
             continue;
-        const std::string twin = LowerCase(FolderPartOf(entry.File)) + fileName.substr(0, at) + extension +
+        const std::string twin = LowerCase(FolderPart(entry.File)) + fileName.substr(0, at) + extension +
                                  fileName.substr(at + 1 + extension.size());
         if (!machine.FileUsable(twin))
             continue;
@@ -157,7 +157,7 @@ bool FitsCharacterSet(const std::string& rest, const std::string& set)
 
 std::string StartupPatternMatches(const std::string& candidatePath, RecordMachine& machine)
 {
-    const std::string name = FileNamePartOf(candidatePath);
+    const std::string name = FileNamePart(candidatePath);
     if (name.find("<>") != std::string::npos)
         return PrefixMatches(candidatePath, name, machine);
     if (name.find('&') != std::string::npos)

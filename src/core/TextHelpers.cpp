@@ -130,12 +130,6 @@ std::string UpperCase(std::string text)
     return text;
 }
 
-std::string FileNamePart(const std::string& path)
-{
-    const size_t cut = path.find_last_of("\\:");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;

@@ -38,7 +38,5 @@ std::string FieldAt(const std::string& text, int n, char separator);
 std::string Trim(const std::string& text);
 // Upper-cases the ASCII letters only.
 std::string UpperCase(std::string text);
-// The text after the last "\" or ":"; the whole text when it has neither.
-std::string FileNamePart(const std::string& path);
 // Splits a text file's content into lines; CR LF, LF and a lone CR all end a line.
 std::vector<std::string> SplitLines(const std::string& text);

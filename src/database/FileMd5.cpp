@@ -12,11 +12,6 @@ Md5Digest EmptyDigest() { return Md5().Final(); }
 
 Md5Digest FileMd5(const std::string& path) { return ReadFileMd5(path).value_or(EmptyDigest()); }
 
-Md5Digest FileMd5InViews(const std::string& path, size_t viewBytes)
-{
-    return ReadFileMd5(path, viewBytes).value_or(EmptyDigest());
-}
-
 std::optional<Md5Digest> ReadFileMd5(const std::string& path, size_t viewBytes)
 {
     if (path.empty() || viewBytes == 0)

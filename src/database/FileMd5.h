@@ -10,9 +10,7 @@
 Md5Digest FileMd5(const std::string& path);
 
 // The digest, or nothing when the file cannot be opened, mapped or read (an empty
-// file is read fine). For callers that must tell "unreadable" from "empty".
+// file is read fine). For callers that must tell "unreadable" from "empty". The file
+// is digested through views of at most `viewBytes` (a multiple of 64 KiB), so files
+// larger than the address space allows are read whole.
 std::optional<Md5Digest> ReadFileMd5(const std::string& path, size_t viewBytes = size_t(256) << 20);
-
-// The same, digesting the file through views of at most `viewBytes` (a multiple
-// of 64 KiB), so files larger than the address space can allow are read whole.
-Md5Digest FileMd5InViews(const std::string& path, size_t viewBytes);

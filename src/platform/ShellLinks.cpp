@@ -29,8 +29,12 @@ private:
     HRESULT result_;
 };
 
+// Owns one COM reference; a copy would release it twice.
 template <class T> class ComPtr {
 public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
     ~ComPtr()
     {
         if (p)

@@ -1,4 +1,5 @@
 #include "quarantine/QuarantineRows.h"
+#include "core/PathText.h"
 
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/PathText.h"
 #include "core/QuarantineCipher.h"
 #include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
@@ -87,7 +88,7 @@ std::string QuarantineStore::IndexFile() const
 
 std::string QuarantineStore::StoredCopyOf(const TQFileList& entry) const
 {
-    const std::string name = NamePart(entry.StoredName.empty() ? entry.FileName : entry.StoredName);
+    const std::string name = FileNamePart(entry.StoredName.empty() ? entry.FileName : entry.StoredName);
     return StoreFolder() + "\\" + name;
 }
 
@@ -122,7 +123,7 @@ bool QuarantineAdd(QuarantineStore& store, const std::string& path, const std::s
 {
     if (!EnsureQuarantineLoaded(store) || QuarantineIndexOf(store, path) >= 0)
         return false;
-    const std::string name = NamePart(path);
+    const std::string name = FileNamePart(path);
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (name.empty() || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
@@ -136,7 +137,7 @@ bool QuarantineAdd(QuarantineStore& store, const std::string& path, const std::s
         if (PathPresent(folder + "\\" + candidate))
             return true;
         for (const TQFileList& entry : store.QuarantineList)
-            if (SamePath(NamePart(store.StoredCopyOf(entry)), candidate))
+            if (SamePath(FileNamePart(store.StoredCopyOf(entry)), candidate))
                 return true;
         return false;
     });
@@ -177,7 +178,7 @@ bool QuarantineRestore(QuarantineStore& store, const std::string& path, const st
             return false;
     }
     QuarantineCipher cipher;
-    if (!CopyFileBlocks(stored, folder + NamePart(path), CipherCopy(cipher, false, store)))
+    if (!CopyFileBlocks(stored, folder + FileNamePart(path), CipherCopy(cipher, false, store)))
         return false;
 
     for (int tries = 1; !DeleteStoredCopy(stored) && PathPresent(stored) && tries < DeleteTries; ++tries) {

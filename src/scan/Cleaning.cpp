@@ -19,7 +19,7 @@ constexpr long double RetrySeconds = 4;
 // One attempt: end the file's processes, let them go, and delete it.
 void TryDelete(const std::string& path, CleaningView& view)
 {
-    EndProcessesByName(FileNamePartOf(path));
+    EndProcessesByName(FileNamePart(path));
     view.Pump();
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(path.c_str());
@@ -189,7 +189,7 @@ void MarkInfectedListLine(SharedState& state, const std::string& path, const std
 {
     if (!state.LogRequested)
         return;
-    const std::string key = "!Infected " + LowerCase(FileNamePartOf(path));
+    const std::string key = "!Infected " + LowerCase(FileNamePart(path));
     for (int i = 0; i < state.InfectedList.Count(); ++i) {
         const std::string& line = state.InfectedList[i];
         if (line.substr(0, line.find('=')) == key) {
@@ -237,7 +237,7 @@ int QuarantineAlerts(SharedState& state, QuarantineStore& store, CleaningView& v
             continue;
         if (state.AbortRequested)
             break;
-        EndProcessesByName(FileNamePartOf(record.Path));
+        EndProcessesByName(FileNamePart(record.Path));
         if (IsLocked(record))
             continue;
         if (QuarantineAdd(store, record.Path, record.Name, record.Md5)) {

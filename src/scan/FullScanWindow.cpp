@@ -1,7 +1,7 @@
 #include "scan/FullScanWindow.h"
 
 #include "core/PathText.h"
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "scan/Cleaning.h"
 #include "scan/FullScan.h"
 #include "scan/MainWindowCleaningView.h"

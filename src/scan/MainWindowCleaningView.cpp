@@ -1,6 +1,6 @@
 #include "scan/MainWindowCleaningView.h"
 
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "shell/TForm1.h"
 #include "ui/Application.h"
 

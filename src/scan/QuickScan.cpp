@@ -48,7 +48,7 @@ public:
         if (lock != std::string::npos)
             display.erase(lock, 5);
 
-        machine_.EndProcessesByName(FileNamePartOf(path));
+        machine_.EndProcessesByName(FileNamePart(path));
         const std::string md5 = machine_.FileMd5Text(path);
         if (state_.InfectedList.Count() < InfectedListLimit)
             state_.InfectedList.Add(InfectedListLine(path, name, md5, FileSizeOf(path)));
@@ -146,6 +146,6 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
 std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5,
                              long long size)
 {
-    return "!Infected " + LowerCase(FileNamePartOf(path) + "=;" + FolderPartOf(path) + ";" + name + ";" + md5 + ";" +
+    return "!Infected " + LowerCase(FileNamePart(path) + "=;" + FolderPart(path) + ";" + name + ";" + md5 + ";" +
                                     std::to_string(size) + ";");
 }

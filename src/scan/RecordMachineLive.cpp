@@ -74,8 +74,3 @@ RootFolders MachineRootFolders()
 {
     return RootFolders{WindowsFolder(), SystemFolder(), ProgramFilesFolder()};
 }
-
-SignatureRecord ParseMachineRecord(const std::string& line, const std::string& root)
-{
-    return ParseRecord(line, root, MachineFolder);
-}

@@ -45,6 +45,3 @@ private:
 
 // The Windows, System32 and Program Files folders that root lines name.
 RootFolders MachineRootFolders();
-
-// ParseRecord with the placeholders expanded against this machine's folders.
-SignatureRecord ParseMachineRecord(const std::string& line, const std::string& root);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/PathText.h"
 #include "core/RegBaseText.h"
 #include "core/TextHelpers.h"
 #include "database/DatabaseFile.h"

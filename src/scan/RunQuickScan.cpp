@@ -1,6 +1,6 @@
 #include "scan/RunQuickScan.h"
 
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "scan/FolderPlaceholders.h"
 #include "scan/LiveProcessAccess.h"
 #include "scan/RecordMachineLive.h"

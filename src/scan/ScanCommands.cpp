@@ -1,6 +1,6 @@
 #include "scan/ScanCommands.h"
 
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "scan/FullScanWindow.h"
 #include "scan/RunQuickScan.h"
 #include "shell/Commands.h"

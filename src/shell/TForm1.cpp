@@ -53,7 +53,6 @@ void TForm1::BindCommands()
     xpButton25->OnClick = [this] { context_.FormL->Show(); };
     Button17->OnClick = [this] { Close(); };
     Button3->OnClick = [this] { context_.State.AbortRequested = true; };
-    xpButton11->OnClick = [this] { xpButton11Click(); };
     mm1->OnClick = [this] { RunCommand(Button2->OnClick); };
     mm2->OnClick = [this] { RunCommand(xpButton5->OnClick); };
 
@@ -169,11 +168,6 @@ void TForm1::Button10Click()
     context_.FormR->Show();
 }
 
-void TForm1::xpButton11Click()
-{
-    RunCommand(xpButton9->OnClick);
-    RunCommand(xpButton10->OnClick);
-}
 
 void TForm1::ClearLog()
 {

@@ -71,7 +71,6 @@ public:
     void Button8Click();
     void xpButton15Click();
     void Button10Click();
-    void xpButton11Click();
     void ShowPage(int index);
     void ShowDatabaseDate();
 

@@ -3,6 +3,7 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include "core/PathText.h"
 #include "core/ProcessNames.h"
 #include "core/TextHelpers.h"
 #include "database/FileHelpers.h"

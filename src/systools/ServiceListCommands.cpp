@@ -83,8 +83,7 @@ void WireManagerTab(AppContext& context)
         RunManagerCommand(form, StatusCell, [](ServiceRow& row) { return StopServiceRow(row); });
     };
     form.cmdServiceRestart->OnClick = [&form] {
-        RunManagerCommand(form, StatusCell, [](ServiceRow& row) { return StopServiceRow(row); });
-        RunManagerCommand(form, StatusCell, [](ServiceRow& row) { return StartServiceRow(row); });
+        RunManagerCommand(form, StatusCell, [](ServiceRow& row) { return RestartServiceRow(row); });
     };
     form.cmdServiceChangeStartupMode->OnClick = [&form] { form.PopupMenu2->PopupAtCursor(form.ListView2); };
     for (TMenuItem* item : {form.mnuAutomatic, form.mnuManual, form.mnuDisabled})
@@ -119,6 +118,11 @@ void WireServicePage(AppContext& context)
     };
     form.xpButton9->OnClick = [&context] {
         RunPageCommand(context, [&context](ServiceRow& row) { return StopServiceRow(row, context.Text(Msg::ServiceStopped)); });
+    };
+    form.xpButton11->OnClick = [&context] {
+        RunPageCommand(context, [&context](ServiceRow& row) {
+            return RestartServiceRow(row, context.Text(Msg::ServiceStopped), context.Text(Msg::ServiceRunning));
+        });
     };
     form.xpButton12->OnClick = [&context] { LoadManagerWindow(context, context.Text(Msg::CannotGetServiceList)); };
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Md5Of.h"
 #include "core/Md5.h"
 
 TEST(Md5, MatchesTheRfc1321Suite)

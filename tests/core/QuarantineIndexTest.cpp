@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/PathText.h"
 #include "core/QuarantineIndex.h"
 
 namespace {
@@ -38,14 +39,6 @@ TEST(QuarantineIndex, ReadsBareLfLinesAndAShortLastEntry)
     EXPECT_EQ(entries[1].FileName, "C:\\y.exe");
     EXPECT_EQ(entries[1].StoredName, "C:\\Q\\y.exe");
     EXPECT_EQ(entries[1].Task, "");
-}
-
-TEST(QuarantineIndex, PathParts)
-{
-    EXPECT_EQ(NamePart("C:\\A\\x.exe"), "x.exe");
-    EXPECT_EQ(FolderPart("C:\\A\\x.exe"), "C:\\A\\");
-    EXPECT_EQ(NamePart("x.exe"), "x.exe");
-    EXPECT_EQ(FolderPart("x.exe"), "");
 }
 
 TEST(QuarantineIndex, UniqueStoredNamesKeepTheExtension)

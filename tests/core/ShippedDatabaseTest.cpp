@@ -61,7 +61,7 @@ TEST(ShippedDatabase, EveryLineIsAValidRecordAndEveryFormIsUsed)
         EXPECT_FALSE(record.Name.empty()) << line;
         EXPECT_EQ(record.Name.find("Lock:"), std::string::npos) << "only patterns make locked names: " << line;
 
-        const std::string name = FileNamePartOf(record.File);
+        const std::string name = FileNamePart(record.File);
         if (record.Kind == RecordKind::FingerprintOnly)
             used.insert("fingerprint");
         if (record.Kind == RecordKind::Folder)

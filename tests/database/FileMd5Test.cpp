@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "Md5Of.h"
 #include "TestFolder.h"
 #include "database/DatabaseFile.h"
 #include "database/FileHelpers.h"
@@ -81,6 +82,6 @@ TEST(FileMd5, ViewsCoverFilesLargerThanOneView)
         c = static_cast<char>(gen());
     const std::string path = dir.Write("big.bin", content);
     const Md5Digest expected = Md5Of(content.data(), content.size());
-    EXPECT_EQ(FileMd5InViews(path, 65536), expected);
+    EXPECT_EQ(ReadFileMd5(path, 65536), expected);
     EXPECT_EQ(FileMd5(path), expected);
 }

@@ -4,6 +4,7 @@
 
 #include "RandomBytes.h"
 #include "TestFolder.h"
+#include "core/PathText.h"
 #include "core/QuarantineCipher.h"
 #include "platform/FileSystem.h"
 #include "platform/Handles.h"
@@ -144,8 +145,8 @@ TEST_F(Quarantine, TwoSourcesWithTheSameNameBothComeBack)
     const std::string two = Source("two\\same.dat", "from two, longer");
     ASSERT_TRUE(QuarantineAdd(store, one, "W", ""));
     ASSERT_TRUE(QuarantineAdd(store, two, "W", ""));
-    EXPECT_EQ(NamePart(store.QuarantineList[0].StoredName), "same.dat");
-    EXPECT_EQ(NamePart(store.QuarantineList[1].StoredName), "same (2).dat");
+    EXPECT_EQ(FileNamePart(store.QuarantineList[0].StoredName), "same.dat");
+    EXPECT_EQ(FileNamePart(store.QuarantineList[1].StoredName), "same (2).dat");
     ASSERT_TRUE(DeleteFileA(one.c_str()) && DeleteFileA(two.c_str()));
 
     // The order of restores does not matter: each reads its own StoredName.
@@ -296,5 +297,5 @@ TEST_F(Quarantine, ALockedStoredCopyDoesNotStopTheRestore)
     EXPECT_NE(GetFileAttributesA(stored.c_str()), INVALID_FILE_ATTRIBUTES) << "left behind, unlisted";
 
     ASSERT_TRUE(QuarantineAdd(store, path, "W", ""));
-    EXPECT_EQ(NamePart(store.QuarantineList[0].StoredName), "x (2).exe");
+    EXPECT_EQ(FileNamePart(store.QuarantineList[0].StoredName), "x (2).exe");
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "Md5Of.h"
 #include "TestFolder.h"
 #include "core/Md5.h"
 #include "core/RecordWalk.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "core/TextHelpers.h"
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "scan/FullScan.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "ConsoleScan.h"
 
 #include "core/TextHelpers.h"
-#include "platform/TimeText.h"
+#include "platform/LocalTime.h"
 #include "systools/StartupValuesPage.h"
 
 void ConsoleScanWindow::Log(const std::string& line)

@@ -1,6 +1,7 @@
 #include "QuarantineCommands.h"
 
 #include "ConsoleTexts.h"
+#include "core/PathText.h"
 #include "database/DatabaseFile.h"
 
 namespace {
