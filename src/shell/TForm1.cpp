@@ -256,3 +256,41 @@ void TForm1::SetAlertLine(int index, const std::string& text)
     if (index >= 0 && line < List1->Count())
         List1->SetText(line, text);
 }
+
+void TForm1::ShowProcessRows(const std::vector<std::string>& rows, const std::string& countCaption)
+{
+    List2->Clear();
+    for (const std::string& row : rows)
+        List2->Add(TListItem{row, {}});
+    Label3->SetCaption(countCaption);
+}
+
+std::vector<std::string> TForm1::CheckedProcessRows() const
+{
+    std::vector<std::string> checked;
+    for (const TListItem& item : List2->Items())
+        if (item.Checked)
+            checked.push_back(item.Caption);
+    return checked;
+}
+
+bool TForm1::DeleteProcessFiles() const
+{
+    return cbx1->Checked();
+}
+
+void TForm1::ShowStartupRecords(const std::vector<StartupF>& records)
+{
+    List3->Clear();
+    for (const StartupF& record : records)
+        List3->Add(TListItem{record.ValueName, {record.ValueData}});
+}
+
+std::vector<std::pair<std::string, std::string>> TForm1::CheckedStartupRows() const
+{
+    std::vector<std::pair<std::string, std::string>> checked;
+    for (const TListItem& item : List3->Items())
+        if (item.Checked)
+            checked.emplace_back(item.Caption, item.SubItems.empty() ? std::string() : item.SubItems[0]);
+    return checked;
+}

@@ -1,4 +1,8 @@
 #pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "shell/AppContext.h"
 #include "ui/ComCtrls.h"
 #include "ui/Form.h"
@@ -96,6 +100,15 @@ public:
     void AddDisabledAlertLine(const std::string& text);
     bool AlertLineChecked(int index) const;
     void SetAlertLine(int index, const std::string& text);
+    // The process page: its rows, their count caption, the checked rows and whether
+    // the files are to be deleted too.
+    void ShowProcessRows(const std::vector<std::string>& rows, const std::string& countCaption);
+    std::vector<std::string> CheckedProcessRows() const;
+    bool DeleteProcessFiles() const;
+    // The startup files page: one row per record (value name, data) and the checked
+    // rows as (value name, data).
+    void ShowStartupRecords(const std::vector<StartupF>& records);
+    std::vector<std::pair<std::string, std::string>> CheckedStartupRows() const;
 
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
 

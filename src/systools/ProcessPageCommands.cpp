@@ -7,7 +7,6 @@
 void RefreshProcessPage(AppContext& context, const LineSink& report)
 {
     TForm1& form = *context.Form1;
-    form.List2->Clear();
     LineSink shown = report;
     if (report)
         shown = [&form, &report](const std::string& line) {
@@ -15,9 +14,7 @@ void RefreshProcessPage(AppContext& context, const LineSink& report)
             report(line);
         };
     const std::vector<std::string> rows = ProcessPageRows(context.State.Messages, shown);
-    for (const std::string& row : rows)
-        form.List2->Add(TListItem{row, {}});
-    form.Label3->SetCaption(ProcessCountCaption(context.State.Messages, static_cast<int>(rows.size())));
+    form.ShowProcessRows(rows, ProcessCountCaption(context.State.Messages, static_cast<int>(rows.size())));
 }
 
 namespace {
@@ -27,11 +24,7 @@ void EndTask(AppContext& context)
     TForm1& form = *context.Form1;
     if (!context.App.Confirm(context.Text(Msg::TerminateProcessesQuestion), context.Text(Msg::QuestionCaption)))
         return;
-    std::vector<std::string> checked;
-    for (const TListItem& item : form.List2->Items())
-        if (item.Checked)
-            checked.push_back(item.Caption);
-    EndTaskForRows(checked, form.cbx1->Checked(), [&context](const std::string& row) {
+    EndTaskForRows(form.CheckedProcessRows(), form.DeleteProcessFiles(), [&context](const std::string& row) {
         context.App.ShowMessageBox(context.Text(Msg::CannotDeleteProcess) + row, context.Text(Msg::ErrorCaption), mbIconError);
     });
     RefreshProcessPage(context);
