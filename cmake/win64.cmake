@@ -98,7 +98,7 @@ list(REMOVE_ITEM console_command_sources ${CMAKE_SOURCE_DIR}/src/app/pyrafixc/ma
 add_library(pyrafixc_commands STATIC ${console_command_sources})
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
-add_executable(pyrafixc src/app/pyrafixc/main.cpp)
+add_executable(pyrafixc src/app/pyrafixc/main.cpp data/pyrafixc.rc)
 target_link_libraries(pyrafixc PRIVATE pyrafixc_commands)
 file(GLOB console_test_sources CONFIGURE_DEPENDS tests/app/*.cpp)
 if(console_test_sources)
