@@ -88,7 +88,7 @@ void TForm9::xpButton2Click()
 void TForm9::xpButton4Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(160), context_.Text(QuestionCaptionRow)))
+    if (!app.Confirm(context_.Text(160), context_.Text(QuestionCaptionRow), mbIconQuestion | mbNotTopMost))
         return;
     if (RemoveCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(161, 163, 164, 162)))
         app.ShowMessageBox(context_.Text(165), context_.Text(InformationCaptionRow), mbOk | mbIconInformation);
@@ -100,7 +100,7 @@ void TForm9::xpButton4Click()
 void TForm9::xpButton5Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(158), context_.Text(QuestionCaptionRow)))
+    if (!app.Confirm(context_.Text(158), context_.Text(QuestionCaptionRow), mbIconQuestion | mbNotTopMost))
         return;
     List1->Clear();
     if (ClearQuarantine(context_.Quarantine))
