@@ -91,7 +91,8 @@ void TForm1::FormCreate()
 
 void TForm1::ShowDatabaseDate()
 {
-    const std::string text = context_.Text(62) + DatabaseDate(context_.State.DatabaseStream, "");
+    const std::string text =
+        context_.Text(62) + DatabaseDate(context_.State.DatabaseStream, context_.Text(ErrorCaptionRow));
     sb1->SetPanelText(2, text);
     Label2->SetCaption(text);
 }
