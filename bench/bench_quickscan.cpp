@@ -60,7 +60,12 @@ std::string MakeDatabase(int records, int onlyForm)
         const bool absolute = (i / 50) % 5 == 4; // under "[Start]" a record names a whole path
         const std::string at = absolute ? "C:\\" + Nonsense(random, 5) + "\\" : "";
         switch (onlyForm >= 0 ? onlyForm : i % 20) {
-        case 0: case 1: case 2: case 3: case 4: case 5:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
             text += name + ":" + at + n + ".exe";
             break;
         case 6:
@@ -72,7 +77,8 @@ std::string MakeDatabase(int records, int onlyForm)
         case 8:
             text += name + ":" + at + n + "\\\\"; // a folder
             break;
-        case 9: case 10:
+        case 9:
+        case 10:
             text += "/" + std::string(md5) + "/" + name + "::"; // fingerprint only
             break;
         case 11:
@@ -179,7 +185,7 @@ struct Planted {
         for (PROCESS_INFORMATION& p : processes)
             Close(p);
         RegKey key;
-        if (key.Open(HKEY_CURRENT_USER, RunKey))
+        if (key.Open(HKEY_CURRENT_USER, RunKey, KEY_READ | KEY_WRITE))
             for (int i = 0; i < runValues; ++i)
                 key.DeleteValue("PyrafixBench" + std::to_string(i));
         std::error_code ignored;
@@ -261,8 +267,7 @@ int main(int argc, char** argv)
     }
 
     std::printf("records %d\nentries %d\nprocesses %zu\ncandidates %zu\npresent %d\nhits %zu\n", records,
-                state.StartupEntries.Count(), sources.Processes.size(), machine.paths.size(), present,
-                view.log.size());
+                state.StartupEntries.Count(), sources.Processes.size(), machine.paths.size(), present, view.log.size());
     std::printf("collect %.4f\nscan %.4f\nfloor %.4f\n", collect, best, floor);
     std::printf("ratio %.2f\nratio_with_collect %.2f\n", best / floor, (best + collect) / floor);
     return 0;

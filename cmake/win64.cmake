@@ -98,7 +98,11 @@ list(REMOVE_ITEM console_command_sources ${CMAKE_SOURCE_DIR}/src/app/pyrafixc/ma
 add_library(pyrafixc_commands STATIC ${console_command_sources})
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
-add_executable(pyrafixc src/app/pyrafixc/main.cpp)
+# windres does not report what a script includes: rebuild the resources when their files change.
+set_source_files_properties(data/pyrafixc.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/data/pyrafixc.manifest)
+set_source_files_properties(data/pyrafix.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/data/pyrafix.manifest")
+add_executable(pyrafixc src/app/pyrafixc/main.cpp data/pyrafixc.rc)
 target_link_libraries(pyrafixc PRIVATE pyrafixc_commands)
 file(GLOB console_test_sources CONFIGURE_DEPENDS tests/app/*.cpp)
 if(console_test_sources)

@@ -7,6 +7,14 @@
 
 namespace {
 
+// Where a fragment of a pattern occurs, from `from` on. An empty one (from "!!", or
+// "?" at the start) finds nothing, so its pattern fits no name instead of every name:
+// each hit ends the processes of that name.
+size_t FindFragment(const std::string& text, const std::string& fragment, size_t from)
+{
+    return fragment.empty() ? std::string::npos : text.find(fragment, from);
+}
+
 bool SameFolder(const std::string& a, const std::string& b)
 {
     return SameTextIgnoringCase(FolderPart(a), FolderPart(b));
@@ -90,7 +98,7 @@ std::string FragmentMatches(const std::string& path, const std::string& name, Re
         bool inOrder = true;
         size_t from = 0;
         for (const std::string& fragment : fragments) {
-            const size_t at = fileName.find(fragment, from);
+            const size_t at = FindFragment(fileName, fragment, from);
             if (at == std::string::npos) {
                 inOrder = false;
                 break;
@@ -136,9 +144,7 @@ bool FitsCharacterSet(const std::string& rest, const std::string& set)
     size_t previous = std::string::npos; // before the first position
     for (int i = 1; i < count; ++i) {
         const std::string fragment = FieldAt(set, i, '!');
-        if (fragment.empty())
-            continue; // nothing to look for
-        const size_t at = rest.find(fragment, previous == std::string::npos ? 0 : previous + 1);
+        const size_t at = FindFragment(rest, fragment, previous == std::string::npos ? 0 : previous + 1);
         if (at == std::string::npos)
             return false;
         for (size_t k = at; k < at + fragment.size(); ++k)

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "core/TextHelpers.h"
 #include "database/PathRoots.h"
 #include "platform/FileSystem.h"
@@ -24,6 +26,28 @@ std::string ExpandCommandVariables(std::string text)
     text = ReplaceAll(LowerCase(text), "%windir%", WindowsFolder());
     text = ReplaceAll(LowerCase(text), "%winroot%", WindowsFolder());
     return ReplaceAll(LowerCase(text), "\"", "");
+}
+
+// The command as the system reads it: this user's environment variables expanded,
+// and the NT forms of service image paths ("\SystemRoot\...", "\??\C:\...") turned
+// into plain paths.
+std::string SystemExpanded(const std::string& command)
+{
+    std::string text = command;
+    const DWORD size = ExpandEnvironmentStringsA(command.c_str(), nullptr, 0);
+    if (size > 0) {
+        std::vector<char> buffer(size + 1); // the ANSI call may want a byte more than it said
+        const DWORD got = ExpandEnvironmentStringsA(command.c_str(), buffer.data(), size + 1);
+        if (got > 0 && got <= size + 1)
+            text = buffer.data();
+    }
+    const std::string lower = LowerCase(text);
+    const std::string systemRoot = "\\systemroot\\", objects = "\\??\\";
+    if (lower.compare(0, systemRoot.size(), systemRoot) == 0)
+        text = WindowsFolder() + text.substr(systemRoot.size() - 1);
+    else if (lower.compare(0, objects.size(), objects) == 0)
+        text = text.substr(objects.size());
+    return text;
 }
 
 // A colon past the drive's with a folder after it ("c:\windows\c:\x.exe", as the
@@ -83,7 +107,11 @@ std::string ListMatching(const std::string& pattern, const Pump& pump)
     return result;
 }
 
-std::string ResolveCommandFile(const std::string& command)
+namespace {
+
+// The program's own rule: its substitutions, the System32 and Windows folders, and
+// characters dropped from the end.
+std::string ResolveByOwnRule(const std::string& command)
 {
     std::string text = command;
     // Each round either returns or drops the last character, so it ends.
@@ -110,6 +138,19 @@ std::string ResolveCommandFile(const std::string& command)
         text = fromDrive;
     }
     return std::string();
+}
+
+} // namespace
+
+std::string ResolveCommandFile(const std::string& command)
+{
+    // What the system would start comes first. The own substitutions (%systemroot%
+    // for System32 among them) stay as the fallback, so nothing they found is lost.
+    const std::string expanded = SystemExpanded(command);
+    const std::string file = ResolveByOwnRule(expanded);
+    if (!file.empty() || expanded == command)
+        return file;
+    return ResolveByOwnRule(command);
 }
 
 std::string FindStartupFile(const std::string& text, const StringList& startupEntries)

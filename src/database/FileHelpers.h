@@ -19,9 +19,12 @@ bool FileUsable(const std::string& path);
 std::string ListMatching(const std::string& pattern, const Pump& pump = {});
 
 // Turns a command line or a startup entry into the lower-case path of an existing
-// file: expands %windir% and friends, tries the System32 and Windows folders, and
-// drops characters from the end (switches, arguments) until a usable file is named.
-// Empty when none is.
+// file: expands it as the system does (environment variables, "\SystemRoot\" and
+// "\??\"), tries the System32 and Windows folders, and drops characters from the
+// end (switches, arguments) until a usable file is named. Where that names nothing,
+// the same with the program's own substitutions instead (%systemroot% and
+// %systemdir% for System32, %windir% and %winroot% for the Windows folder). Empty
+// when neither names a file.
 std::string ResolveCommandFile(const std::string& command);
 
 // The first entry that contains `text` (case-sensitive), resolved; empty when none does.

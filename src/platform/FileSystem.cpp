@@ -26,31 +26,41 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
     return true;
 }
 
+bool WriteWholeFile(const std::string& path, const void* data, size_t size)
+{
+    UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid())
+        return false;
+    auto* p = static_cast<const uint8_t*>(data);
+    size_t left = size;
+    bool ok = true;
+    while (ok && left > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(left, 1u << 30));
+        DWORD written = 0;
+        ok = WriteFile(file.Get(), p, chunk, &written, nullptr) && written == chunk;
+        p += chunk;
+        left -= chunk;
+    }
+    if (!ok || !FlushFileBuffers(file.Get())) {
+        file.Reset();
+        DeleteFileA(path.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool MoveReplacing(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 bool WriteFileReplacing(const std::string& path, const void* data, size_t size)
 {
     const std::string temporary = path + ".new";
-    {
-        UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid())
-            return false;
-        auto* p = static_cast<const uint8_t*>(data);
-        size_t left = size;
-        bool ok = true;
-        while (ok && left > 0) {
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(left, 1u << 30));
-            DWORD written = 0;
-            ok = WriteFile(file.Get(), p, chunk, &written, nullptr) && written == chunk;
-            p += chunk;
-            left -= chunk;
-        }
-        if (!ok || !FlushFileBuffers(file.Get())) {
-            file.Reset();
-            DeleteFileA(temporary.c_str());
-            return false;
-        }
-    }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteWholeFile(temporary, data, size))
+        return false;
+    if (!MoveReplacing(temporary, path)) {
         DeleteFileA(temporary.c_str());
         return false;
     }

@@ -8,9 +8,14 @@
 // Reads a whole file (shared for reading and writing). On false, `bytes` is not changed.
 [[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 
-// Writes the bytes beside `path` and then moves them over it in one step, so a
-// failure never leaves a partial or empty file under that name.
+// Writes the bytes beside `path` (as `path` + ".new") and then moves them over it in
+// one step, so a failure never leaves a partial or empty file under that name.
 [[nodiscard]] bool WriteFileReplacing(const std::string& path, const void* data, size_t size);
+// Its two steps, for a caller that retries only the move: the bytes written whole
+// to a file of their own (created or emptied first, deleted on failure), and a file
+// moved over another.
+[[nodiscard]] bool WriteWholeFile(const std::string& path, const void* data, size_t size);
+[[nodiscard]] bool MoveReplacing(const std::string& from, const std::string& to);
 
 // The file test that decides hits: the path names a file (not a folder) whose
 // last-write time, in local time, is a DOS date and time (years 1980 to 2107).

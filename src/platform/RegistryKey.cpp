@@ -1,5 +1,7 @@
 #include "platform/RegistryKey.h"
 
+#include "platform/AccessRights.h"
+
 RegKey& RegKey::operator=(RegKey&& other) noexcept
 {
     if (this != &other) {
@@ -14,7 +16,8 @@ bool RegKey::Open(HKEY root, const std::string& path, REGSAM access)
 {
     Close();
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
+    if (!RightsGranted(Securable::RegistryKey, access, root) ||
+        RegOpenKeyExA(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
         return false;
     key_ = key;
     return true;
@@ -24,8 +27,9 @@ bool RegKey::Create(HKEY root, const std::string& path, REGSAM access)
 {
     Close();
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (!RightsGranted(Securable::RegistryKey, access, root) ||
+        RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
         return false;
     key_ = key;
     return true;
@@ -49,8 +53,7 @@ bool ReadRaw(HKEY key, const std::string& name, DWORD& type, std::vector<char>& 
     for (int attempt = 0; attempt < 4; ++attempt) {
         data.assign(size + 2, '\0'); // room for terminators a writer left out
         DWORD got = size;
-        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                         reinterpret_cast<BYTE*>(data.data()), &got);
+        const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got);
         if (rc == ERROR_SUCCESS) {
             data.resize(got);
             return true;
@@ -100,7 +103,8 @@ bool RegKey::ReadMultiString(const std::string& name, std::vector<std::string>& 
 
 bool RegKey::WriteString(const std::string& name, const std::string& value, bool expandable)
 {
-    return key_ && RegSetValueExA(key_, name.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+    return key_ && RegSetValueExA(key_, name.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ,
+                                  reinterpret_cast<const BYTE*>(value.c_str()),
                                   static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
@@ -140,8 +144,8 @@ std::vector<std::string> RegKey::ValueNames() const
     if (!key_)
         return names;
     DWORD count = 0, longest = 0;
-    if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest, nullptr,
-                         nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr,
+                         nullptr) != ERROR_SUCCESS)
         return names;
     std::vector<char> buffer(longest + 2);
     for (DWORD i = 0;; ++i) {

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// An open registry key; closed when the object goes. Keys are opened without
-// being created, asking for full access unless told otherwise.
+// An open registry key; closed when the object goes. Open asks for read rights
+// unless told otherwise, Create for read and write: a standard user gets no more
+// than reading outside HKEY_CURRENT_USER, and an open asking for more fails.
 class RegKey {
 public:
     RegKey() = default;
@@ -15,9 +16,10 @@ public:
     RegKey(RegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
     RegKey& operator=(RegKey&& other) noexcept;
 
-    [[nodiscard]] bool Open(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+    // Opens an existing key.
+    [[nodiscard]] bool Open(HKEY root, const std::string& path, REGSAM access = KEY_READ);
     // Opens the key, creating it and its parents when missing.
-    [[nodiscard]] bool Create(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+    [[nodiscard]] bool Create(HKEY root, const std::string& path, REGSAM access = KEY_READ | KEY_WRITE);
     void Close();
     bool IsOpen() const { return key_ != nullptr; }
     HKEY Get() const { return key_; }

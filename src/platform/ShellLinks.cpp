@@ -63,8 +63,15 @@ std::string ShortcutTarget(const std::string& linkPath)
         FAILED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))) ||
         FAILED(file.p->Load(Wide(linkPath).c_str(), STGM_READ)))
         return {};
+    return LinkTargetPath(*link.p);
+}
+
+std::string LinkTargetPath(IShellLinkA& link)
+{
+    // SLGP_RAWPATH would give a target stored with environment variables as written,
+    // which names no file; the UNC-first request gives it expanded.
     char target[MAX_PATH + 1] = {};
-    if (FAILED(link.p->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)))
+    if (FAILED(link.GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY)))
         return {};
     return Trim(target);
 }

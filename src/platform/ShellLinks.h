@@ -1,9 +1,15 @@
 #pragma once
 #include <string>
 
-// The target path a shell link (.lnk) names, as stored (not resolved), at most 260
-// characters and trimmed; empty when the file is no shell link or names no path.
+struct IShellLinkA;
+
+// The target path a shell link (.lnk) names, not resolved, at most 260 characters
+// and trimmed; empty when the file is no shell link or names no path. A target
+// stored with environment variables ("%ProgramFiles%\x.exe") comes expanded.
 std::string ShortcutTarget(const std::string& linkPath);
+
+// The same for a link already loaded.
+std::string LinkTargetPath(IShellLinkA& link);
 
 // Makes a shell link at `linkPath` that points to `target`; false on failure.
 bool CreateShortcut(const std::string& linkPath, const std::string& target);

@@ -88,7 +88,7 @@ void TForm9::xpButton2Click()
 void TForm9::xpButton4Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(Msg::DeleteTasksQuestion), context_.Text(Msg::QuestionCaption)))
+    if (!app.Confirm(context_.Text(Msg::DeleteTasksQuestion), context_.Text(Msg::QuestionCaption), mbIconQuestion | mbNotTopMost))
         return;
     if (RemoveCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(Msg::Deleting, Msg::TaskRemoved, Msg::CannotRemoveTask, Msg::DeletingStatus)))
         app.ShowMessageBox(context_.Text(Msg::TasksRemoved), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
@@ -100,7 +100,7 @@ void TForm9::xpButton4Click()
 void TForm9::xpButton5Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(Msg::ClearQuarantineQuestion), context_.Text(Msg::QuestionCaption)))
+    if (!app.Confirm(context_.Text(Msg::ClearQuarantineQuestion), context_.Text(Msg::QuestionCaption), mbIconQuestion | mbNotTopMost))
         return;
     List1->Clear();
     if (ClearQuarantine(context_.Quarantine))

@@ -31,7 +31,7 @@ bool RemovePass(const std::string& basePath, const std::string& lowerPath, const
     bool removed = false;
     for (const RegBaseEntry& entry : entries) {
         RegKey key;
-        if (!key.Open(RootKeyOf(entry.RootCode, nullptr), entry.KeyPath))
+        if (!key.Open(RootKeyOf(entry.RootCode, nullptr), entry.KeyPath, KEY_READ | KEY_SET_VALUE))
             continue;
         for (const std::string& name : key.ValueNames()) {
             std::string data;

@@ -4,8 +4,6 @@
 
 #include <shellapi.h>
 
-#include <vector>
-
 #include "platform/FileSystem.h"
 
 namespace {
@@ -31,11 +29,20 @@ bool FinishUpgrade(const std::string& executablePath)
     const std::string folder = FolderOf(executablePath);
     SetCurrentDirectoryA(folder.c_str());
     const std::string target = folder + ProgramName;
-    // The old program may still be running and hold its file: wait for it.
-    while (!WriteFileReplacing(target, image.data(), image.size()))
-        Sleep(100);
+    ReplaceProgramFile(target, image, [] { Sleep(100); });
     ShellExecuteA(nullptr, "open", target.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
     return true;
+}
+
+void ReplaceProgramFile(const std::string& target, const std::vector<uint8_t>& image,
+                        const std::function<void()>& pause)
+{
+    const std::string staged = target + ".new";
+    while (!WriteWholeFile(staged, image.data(), image.size()))
+        pause();
+    // The old program may still be running and hold its file: only the move waits for it.
+    while (!MoveReplacing(staged, target))
+        pause();
 }
 
 void DeleteLeftoverUpgrader(const std::string& programFolder)

@@ -90,7 +90,8 @@ void TForm1::FormCreate()
 
 void TForm1::ShowDatabaseDate()
 {
-    const std::string text = context_.Text(Msg::LastUpdate) + DatabaseDate(context_.State.DatabaseStream, "");
+    const std::string text =
+        context_.Text(Msg::LastUpdate) + DatabaseDate(context_.State.DatabaseStream, context_.Text(Msg::ErrorCaption));
     sb1->SetPanelText(2, text);
     Label2->SetCaption(text);
 }

@@ -70,7 +70,7 @@ bool DelKBf(const KeyboardFilterRow& row, const std::function<bool(const std::st
     }
     const std::string data = UpperFiltersWithout(buffer, row.Name);
     RegKey key;
-    if (!key.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey, KEY_WRITE) || !confirm(DelKBfQuestion(row.Name)))
+    if (!key.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey, KEY_SET_VALUE) || !confirm(DelKBfQuestion(row.Name)))
         return false;
     if (RegSetValueExA(key.Get(), "UpperFilters", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size())) != ERROR_SUCCESS)

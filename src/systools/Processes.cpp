@@ -7,6 +7,7 @@
 #include "core/ProcessNames.h"
 #include "core/TextHelpers.h"
 #include "database/FileHelpers.h"
+#include "platform/AccessRights.h"
 #include "platform/Handles.h"
 
 namespace {
@@ -16,24 +17,46 @@ UniqueHandle ProcessSnapshot()
     return UniqueHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
 }
 
-// The process's executable path, or empty when the process cannot be opened or read.
-std::string ExecutablePath(DWORD id)
+using QueryFullProcessImageNameFunction = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
+
+// Looked up at run time: XP's kernel32 does not have it, and a direct import would
+// keep the program from starting there.
+QueryFullProcessImageNameFunction QueryFullProcessImageName()
 {
-    UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id));
-    if (!process.Valid())
-        return {};
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameExA(process.Get(), nullptr, path, MAX_PATH);
-    return std::string(path, length);
+    static const auto function = reinterpret_cast<QueryFullProcessImageNameFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
+    return function;
 }
 
 } // namespace
+
+std::string ProcessExecutablePath(DWORD id, bool limitedQuery)
+{
+    const DWORD rights = limitedQuery ? PROCESS_QUERY_LIMITED_INFORMATION : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
+    if (!RightsGranted(Securable::Process, rights))
+        return {};
+    UniqueHandle process(OpenProcess(rights, FALSE, id));
+    if (!process.Valid())
+        return {};
+    char path[MAX_PATH + 1] = {};
+    DWORD length = MAX_PATH;
+    if (limitedQuery) {
+        const QueryFullProcessImageNameFunction query = QueryFullProcessImageName();
+        if (!query || !query(process.Get(), 0, path, &length))
+            return {};
+    } else {
+        length = GetModuleFileNameExA(process.Get(), nullptr, path, MAX_PATH);
+    }
+    return std::string(path, length);
+}
 
 bool ListRunningProcesses(std::vector<RunningProcess>& list)
 {
     UniqueHandle snapshot = ProcessSnapshot();
     if (!snapshot.Valid())
         return false;
+    // Vista came with both the limited query and the call that reads a path through it.
+    const bool limitedQuery = QueryFullProcessImageName() != nullptr;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
@@ -42,7 +65,7 @@ bool ListRunningProcesses(std::vector<RunningProcess>& list)
         if (entry.th32ProcessID == 0) {
             process.Text = "System Idle Process";
         } else {
-            process.Text = ExecutablePath(entry.th32ProcessID);
+            process.Text = ProcessExecutablePath(entry.th32ProcessID, limitedQuery);
             if (process.Text.empty())
                 process.Text = entry.szExeFile;
         }
@@ -60,6 +83,8 @@ void EndProcessesByName(const std::string& name)
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
         if (!ProcessNameMatches(entry.szExeFile, name))
+            continue;
+        if (!RightsGranted(Securable::Process, PROCESS_TERMINATE))
             continue;
         UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
         if (process.Valid())

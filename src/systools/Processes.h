@@ -15,6 +15,12 @@ struct RunningProcess {
     DWORD Id = 0;
 };
 
+// The full path of a process's executable; empty when it cannot be opened or read.
+// `limitedQuery` asks for the limited query right, which a standard user gets for
+// other users' processes too, where the system has it (Vista on); XP knows only the
+// full query with memory reads. ListRunningProcesses picks what the system has.
+std::string ProcessExecutablePath(DWORD id, bool limitedQuery);
+
 // Appends one entry per running process, in the platform's order. False when the
 // process snapshot cannot be taken.
 bool ListRunningProcesses(std::vector<RunningProcess>& list);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/StartupCommand.h"
+#include "platform/AccessRights.h"
 #include "systools/VersionInfo.h"
 
 namespace {
@@ -30,7 +31,16 @@ constexpr DWORD EnumBufferSize = 147492;
 
 SC_HANDLE OpenManager(const std::string& machine, DWORD access)
 {
+    if (!RightsGranted(Securable::ServiceManager, access))
+        return nullptr;
     return OpenSCManagerA(machine.empty() ? nullptr : machine.c_str(), nullptr, access);
+}
+
+SC_HANDLE OpenNamedService(SC_HANDLE manager, const std::string& keyName, DWORD access)
+{
+    if (!RightsGranted(Securable::Service, access))
+        return nullptr;
+    return OpenServiceA(manager, keyName.c_str(), access);
 }
 
 // Polls until the service reaches `goal`, its status cannot be read, its checkpoint
@@ -61,7 +71,7 @@ bool WaitForState(SC_HANDLE service, DWORD goal)
 
 void AddServiceDetails(SC_HANDLE manager, const std::string& keyName, ServiceRow& row)
 {
-    ServiceHandle service(OpenServiceA(manager, keyName.c_str(), SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS));
+    ServiceHandle service(OpenNamedService(manager, keyName, SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS));
     if (!service.Valid()) {
         row.SubItems = {"Can not open service!"};
         return;
@@ -97,7 +107,8 @@ bool IsNonMicrosoftService(const std::string& binaryPath)
 bool LoadServices(const std::string& machine, DWORD serviceType, DWORD serviceState, std::vector<ServiceRow>& rows,
                   const Pump& pump)
 {
-    ServiceHandle manager(OpenManager(machine, SC_MANAGER_ALL_ACCESS));
+    // Listing needs no more: a standard user is refused the manager's full access.
+    ServiceHandle manager(OpenManager(machine, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
     if (!manager.Valid())
         return false;
     // One request into a fixed buffer; services that do not fit are not listed.
@@ -141,7 +152,7 @@ bool StartServiceWait(const std::string& machine, const std::string& keyName)
     ServiceHandle manager(OpenManager(machine, SC_MANAGER_CONNECT));
     if (!manager.Valid())
         return false;
-    ServiceHandle service(OpenServiceA(manager.Get(), keyName.c_str(), SERVICE_START | SERVICE_QUERY_STATUS));
+    ServiceHandle service(OpenNamedService(manager.Get(), keyName, SERVICE_START | SERVICE_QUERY_STATUS));
     if (!service.Valid() || !StartServiceA(service.Get(), 0, nullptr))
         return false;
     return WaitForState(service.Get(), SERVICE_RUNNING);
@@ -152,7 +163,7 @@ bool StopServiceWait(const std::string& machine, const std::string& keyName)
     ServiceHandle manager(OpenManager(machine, SC_MANAGER_CONNECT));
     if (!manager.Valid())
         return false;
-    ServiceHandle service(OpenServiceA(manager.Get(), keyName.c_str(), SERVICE_STOP | SERVICE_QUERY_STATUS));
+    ServiceHandle service(OpenNamedService(manager.Get(), keyName, SERVICE_STOP | SERVICE_QUERY_STATUS));
     SERVICE_STATUS status{};
     if (!service.Valid() || !ControlService(service.Get(), SERVICE_CONTROL_STOP, &status))
         return false;
@@ -164,7 +175,7 @@ bool ChangeStartType(const std::string& machine, const std::string& keyName, DWO
     ServiceHandle manager(OpenManager(machine, SC_MANAGER_CONNECT));
     if (!manager.Valid())
         return false;
-    ServiceHandle service(OpenServiceA(manager.Get(), keyName.c_str(), SERVICE_CHANGE_CONFIG));
+    ServiceHandle service(OpenNamedService(manager.Get(), keyName, SERVICE_CHANGE_CONFIG));
     return service.Valid() && ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE,
                                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
 }

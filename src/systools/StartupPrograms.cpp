@@ -75,7 +75,7 @@ bool ChangeReg(const StartupRow& row, bool remove)
     if (!target.Create(root, move.TargetKey))
         return false;
     RegKey other;
-    const bool otherOpen = other.Open(root, move.OtherKey);
+    const bool otherOpen = other.Open(root, move.OtherKey, KEY_READ | KEY_SET_VALUE);
     bool done = true;
     if (remove) {
         if (target.HasValue(row.Caption))

@@ -8,7 +8,9 @@ class TForm;
 class TPopupMenu;
 enum class Aspect;
 
-// Message box kinds and answers, with the values Windows uses.
+// Message box kinds and answers, with the values Windows uses. Boxes are topmost
+// and brought to the foreground; mbNotTopMost (the model's own, no Windows value)
+// leaves the on-top flag out for the few questions that go without it.
 enum MessageBoxFlags : unsigned {
     mbOk = 0x0,
     mbYesNo = 0x4,
@@ -17,6 +19,7 @@ enum MessageBoxFlags : unsigned {
     mbIconWarning = 0x30,
     mbIconInformation = 0x40,
     mbDefButton2 = 0x100,
+    mbNotTopMost = 0x80000000,
 };
 enum MessageBoxAnswer : int { idOk = 1, idCancel = 2, idYes = 6, idNo = 7 };
 

@@ -19,7 +19,8 @@ TEST(StartupPatterns, FragmentsMustBeFoundInOrderAndTheRestFitTheSet)
         {"1a2a", "12!a!a!", true},  // the second "a" is looked for after the first
         {"", "x", true},
         {"x", "", false},
-        {"ab", "!!ab!", true}, // an empty fragment looks for nothing
+        {"ab", "!!ab!", false}, // an empty fragment finds nothing
+        {"ab", "ab!!", false},
         {"!", "x!", false},
     };
     for (const Case& c : cases)
@@ -34,4 +35,23 @@ TEST(StartupPatterns, ANameWithoutPatternMatchesNothing)
     EXPECT_EQ(StartupPatternMatches("c:\\w\\<>", m), "c:\\w\\a.exe;");
     // The mode comes from the file name alone, not from the folder.
     EXPECT_EQ(StartupPatternMatches("c:\\w&x\\a.exe", m), "");
+}
+
+TEST(StartupPatterns, FragmentAndSetPatternsNameOnlyWhatTheyFind)
+{
+    FakeRecordMachine m;
+    m.entries = {{"RegRun c:\\w\\abcd.exe", "c:\\w\\abcd.exe"},
+                 {"RegRun c:\\w\\xbc.exe", "c:\\w\\xbc.exe"},
+                 {"RegRun c:\\other\\abcd.exe", "c:\\other\\abcd.exe"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"c:\\w\\a?c?.exe", "c:\\w\\abcd.exe;"}, // fragments in order, in the candidate's folder
+        {"c:\\w\\c?a?", ""},                     // out of order
+        {"c:\\w\\B?c?", "c:\\w\\abcd.exe;c:\\w\\xbc.exe;"},
+        {"c:\\w\\?b?", ""}, // an empty fragment finds nothing
+        {"c:\\w\\&abcdx.e", "c:\\w\\abcd.exe;c:\\w\\xbc.exe;c:\\w\\abcd.exe;"},
+        {"c:\\w\\&abcdx.e!!", ""},
+        {"c:\\w\\&abcdx.e!bc!!", ""},
+    };
+    for (const auto& [candidate, matches] : cases)
+        EXPECT_EQ(StartupPatternMatches(candidate, m), matches) << candidate;
 }

@@ -30,7 +30,7 @@ TEST(FileUsable, APathWithASecondDriveInsideNamesNothing)
     TestFolder dir;
     const std::string file = dir.Write("there.exe", "12345");
     EXPECT_FALSE(FileUsable(SystemFolder() + "\\" + file)); // as command resolution builds it
-    EXPECT_TRUE(FileUsable("\\\\?\\" + file));            // one drive, after the long-path prefix
+    EXPECT_TRUE(FileUsable("\\\\?\\" + file));              // one drive, after the long-path prefix
 }
 
 TEST(FileSizeOf, ZeroWhenTheFileCannotBeOpened)
@@ -79,12 +79,29 @@ TEST(ResolveCommandFile, TurnsCommandLinesIntoExistingFiles)
     ASSERT_TRUE(FileUsable(notepad));
     ASSERT_TRUE(FileUsable(regedit));
     ASSERT_TRUE(FileUsable(system + "\\notepad.exe"));
+    ASSERT_FALSE(FileUsable(windows + "\\kernel32.dll"));
+    // The test folder lies in the temporary folder; name it through the variables too.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string inTemp = program.substr(std::string(temp).size());
+    ASSERT_TRUE(SetEnvironmentVariableA("PYRAFIX_TEST_FOLDER", dir.Path().c_str()));
 
     const std::pair<std::string, std::string> cases[] = {
         {"\"%windir%\\notepad.exe\" /s", notepad},
         {"%WINDIR%\\NOTEPAD.EXE", notepad},
-        {"%SystemRoot%\\regedit.exe", ""}, // %systemroot% stands for System32 here
+        // %SystemRoot% is the Windows folder, as Windows writes service and Run commands.
+        {"%SystemRoot%\\System32\\notepad.exe -k netsvcs", system + "\\notepad.exe"},
+        {"%SystemRoot%\\regedit.exe", regedit},
+        // Where that names nothing, the old reading of %systemroot% as System32 still holds.
         {"%systemroot%\\kernel32.dll,Entry", system + "\\kernel32.dll"},
+        {"%systemdir%\\notepad.exe", system + "\\notepad.exe"},
+        {"%winroot%\\regedit.exe", regedit},
+        {"\"%TEMP%\\" + inTemp + "\" /min", LowerCase(program)},
+        {"%Pyrafix_Test_Folder%\\Tool Name.EXE", LowerCase(program)},
+        {"%PYRAFIX_NO_SUCH_VARIABLE%\\Tool Name.EXE", ""},
+        // The NT forms of service image paths.
+        {"\\SystemRoot\\System32\\notepad.exe", system + "\\notepad.exe"},
+        {"\\??\\" + program, LowerCase(program)},
         {"regedit.exe", regedit},
         {"notepad.exe", system + "\\notepad.exe"}, // System32 is tried before the Windows folder
         {"kernel32.dll", system + "\\kernel32.dll"},
@@ -95,6 +112,7 @@ TEST(ResolveCommandFile, TurnsCommandLinesIntoExistingFiles)
     };
     for (const auto& [command, expected] : cases)
         EXPECT_EQ(ResolveCommandFile(command), expected) << command;
+    SetEnvironmentVariableA("PYRAFIX_TEST_FOLDER", nullptr);
 }
 
 TEST(FindStartupFile, ResolvesTheFirstEntryThatHoldsTheText)

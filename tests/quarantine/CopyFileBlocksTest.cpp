@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "RandomBytes.h"
 #include "TestFolder.h"
+#include "core/QuarantineCipher.h"
 #include "platform/FileSystem.h"
 #include "quarantine/CopyFileBlocks.h"
 
@@ -49,4 +51,40 @@ TEST(CopyFileBlocks, AFailureNeverRemovesAFileThatWasThere)
     EXPECT_EQ(Content(existing), "the user's");
     EXPECT_FALSE(CopyFileBlocks(folder / "missing.bin", existing, options));
     EXPECT_EQ(Content(existing), "the user's");
+}
+
+TEST(CopyFileBlocks, ShortReadsAreToppedUpToWholeBlocksForTheCipher)
+{
+    TestFolder folder;
+    const std::vector<uint8_t> bytes = RandomBytes(3 * QuarantineChunkSize + 5, 7);
+    const std::string source = folder.Write("source.bin", std::string(bytes.begin(), bytes.end()));
+    std::vector<uint8_t> onePass = bytes;
+    QuarantineCipher().Inverse(onePass.data(), onePass.size());
+
+    // Reads of 1 to 13 bytes, as a network file may give them.
+    size_t nextLength = 0;
+    QuarantineCipher cipher;
+    BlockCopyOptions options;
+    options.BlockSize = QuarantineChunkSize;
+    options.Read = [&](void* file, uint8_t* data, size_t length, size_t& got) {
+        nextLength = nextLength % 13 + 1;
+        DWORD read = 0;
+        const bool ok = ReadFile(file, data, static_cast<DWORD>(std::min(length, nextLength)), &read, nullptr);
+        got = read;
+        return ok != FALSE;
+    };
+    std::vector<size_t> transformed;
+    options.Transform = [&](uint8_t* data, size_t length) {
+        transformed.push_back(length);
+        cipher.Inverse(data, length);
+    };
+    const std::string stored = folder / "stored.bin";
+    ASSERT_TRUE(CopyFileBlocks(source, stored, options));
+    EXPECT_EQ(transformed, (std::vector<size_t>{QuarantineChunkSize, QuarantineChunkSize, QuarantineChunkSize, 5}));
+    EXPECT_EQ(Content(stored), std::string(onePass.begin(), onePass.end()));
+
+    options.Read = [](void*, uint8_t*, size_t, size_t&) { return false; };
+    options.RemovePartial = true;
+    EXPECT_FALSE(CopyFileBlocks(source, folder / "failed.bin", options));
+    EXPECT_FALSE(FileExists(folder / "failed.bin"));
 }

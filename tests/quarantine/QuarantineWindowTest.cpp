@@ -79,6 +79,7 @@ TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
     EXPECT_FALSE(FileExists(second));
     EXPECT_EQ(window.Bar1->SimpleText(), m.Text(Msg::RestoringStatus) + third);
     EXPECT_EQ(shell.renderer.Boxes()[1].Text, m.Text(Msg::TasksRestored));
+    EXPECT_EQ(shell.renderer.Boxes()[0].Flags, unsigned(mbYesNo | mbIconQuestion)); // on top
     EXPECT_TRUE(QuarantineContains(store, first));
     EXPECT_TRUE(QuarantineContains(store, second));
     EXPECT_FALSE(QuarantineContains(store, third));
@@ -130,4 +131,11 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     EXPECT_FALSE(FileExists(stored));
     EXPECT_FALSE(FileExists(store.IndexFile()));
     EXPECT_EQ(FileText(b), "b"); // the sources were never touched
+
+    // Only the two questions go without the on-top flag; their answers keep it.
+    std::vector<std::string> notOnTop;
+    for (const auto& box : shell.renderer.Boxes())
+        if (box.Flags & mbNotTopMost)
+            notOnTop.push_back(box.Text);
+    EXPECT_EQ(notOnTop, (std::vector<std::string>{m.Text(Msg::DeleteTasksQuestion), m.Text(Msg::DeleteTasksQuestion), m.Text(Msg::ClearQuarantineQuestion)}));
 }

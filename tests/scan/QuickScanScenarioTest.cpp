@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "RecordingView.h"
@@ -15,17 +16,19 @@
 
 namespace {
 
+// What one hit leaves, written out: its alert record ("path|name|md5|flags|line"),
+// its alert line, its log line and its InfectedList line.
 struct Hit {
-    std::string Path;
-    std::string Name;
+    std::string Alert, Line, Log, Infected;
 };
 
 // One record form on a planted machine. In every text, %D% stands for the row's own
-// folder, %S% for System32, %P% for the process id and %M% for the MD5 text of the
-// first running program.
+// folder, %S% for System32, %P% for the process id, %F% for the MD5 text of a planted
+// file (all hold the 13 bytes "scenario file"), and %M% and %Z% for the MD5 text and
+// the size of the first running program.
 struct Row {
     const char* Title;
-    // Files to plant: "name" with text of its own, "name<1975" the same dated 1975 (so
+    // Files to plant: "name" with the planted text, "name<1975" the same dated 1975 (so
     // folder listings skip it), "name=other" a copy of another planted file.
     std::vector<std::string> Files;
     std::vector<std::string> Running; // copies of the waiting fixture, started
@@ -33,9 +36,12 @@ struct Row {
     std::string Records;
     std::vector<Hit> Hits;
     std::vector<std::string> Ended = {}; // running programs the scan must end
-    bool MachineRoots = false;      // root lines name this machine's folders (else all are %D%)
-    bool InCurrentFolder = false;   // %D% is the current folder while scanning
+    bool MachineRoots = false;           // root lines name this machine's folders (else all are %D%)
+    bool InCurrentFolder = false;        // %D% is the current folder while scanning
 };
+
+const char PlantedText[] = "scenario file";
+const char PlantedMd5[] = "535b3272de90795168d5b51e0373a0d7";
 
 const std::vector<Row>& Rows()
 {
@@ -45,7 +51,9 @@ const std::vector<Row>& Rows()
          {},
          {},
          "[System32Root]\\drivers\\\r\n[Bad.A]:pyrafix-evil-%P%.sys\r\n",
-         {{"%S%\\drivers\\pyrafix-evil-%P%.sys", "Bad.A"}},
+         {{"%S%\\drivers\\pyrafix-evil-%P%.sys|Bad.A|%F%|000|0", "Infected with Bad.A",
+           "T: Infected file (Bad.A) %S%\\drivers\\pyrafix-evil-%P%.sys",
+           "!Infected pyrafix-evil-%P%.sys=;%S%\\drivers\\;bad.a;%F%;13;"}},
          {},
          true},
         {"a bare name after [Start]",
@@ -53,7 +61,8 @@ const std::vector<Row>& Rows()
          {},
          {},
          "[Start]\r\n[Bare]:pyrafix-bare-%P%.exe\r\n[Start]\r\n[Bare.Absent]:pyrafix-absent-%P%.exe\r\n",
-         {{"pyrafix-bare-%P%.exe", "Bare"}},
+         {{"pyrafix-bare-%P%.exe|Bare|%F%|000|0", "Infected with Bare", "T: Infected file (Bare) pyrafix-bare-%P%.exe",
+           "!Infected pyrafix-bare-%P%.exe=;;bare;%F%;13;"}},
          {},
          false,
          true},
@@ -62,44 +71,62 @@ const std::vector<Row>& Rows()
          {"run\\zero-%P%.exe"},
          {},
          "[System32Root]\r\n[Zero.Running]:zero-%P%.exe\r\n/0/[Zero]:zero-%P%.exe\r\n",
-         {{"%D%\\run\\zero-%P%.exe", "Zero.Running"}, {"%D%\\zero-%P%.exe", "Zero"}},
+         {{"%D%\\run\\zero-%P%.exe|Zero.Running|%M%|000|0", "Infected with Zero.Running",
+           "T: Infected file (Zero.Running) %D%\\run\\zero-%P%.exe",
+           "!Infected zero-%P%.exe=;%D%\\run\\;zero.running;%M%;%Z%;"},
+          {"%D%\\zero-%P%.exe|Zero|%F%|000|1", "Infected with Zero", "T: Infected file (Zero) %D%\\zero-%P%.exe",
+           "!Infected zero-%P%.exe=;%D%\\;zero;%F%;13;"}},
          {"run\\zero-%P%.exe"}},
         {"a fingerprint-only record takes the first startup entry in order: Proc before RegRun",
          {"fprun-%P%.exe=fpproc-%P%.exe"},
          {"fpproc-%P%.exe"},
          {"%D%\\fprun-%P%.exe /s"},
          "/%M%/[Fp.Only]::\r\n/d41d8cd98f00b204e9800998ecf8427f/[Fp.Absent]::\r\n",
-         {{"%D%\\fpproc-%P%.exe", "Fp.Only"}},
+         {{"%D%\\fpproc-%P%.exe|Fp.Only|%M%|000|0", "Infected with Fp.Only",
+           "T: Infected file (Fp.Only) %D%\\fpproc-%P%.exe", "!Infected fpproc-%P%.exe=;%D%\\;fp.only;%M%;%Z%;"}},
          {"fpproc-%P%.exe"}},
+        {"a Run value under %SystemRoot%\\System32 names the file there",
+         {"%S%\\pyrafix-envrun-%P%.exe"},
+         {},
+         {"%SystemRoot%\\System32\\pyrafix-envrun-%P%.exe /s"},
+         "/%F%/[Fp.Env]::\r\n",
+         {{"%S%\\pyrafix-envrun-%P%.exe|Fp.Env|%F%|000|0", "Infected with Fp.Env",
+           "T: Infected file (Fp.Env) %S%\\pyrafix-envrun-%P%.exe",
+           "!Infected pyrafix-envrun-%P%.exe=;%S%\\;fp.env;%F%;13;"}}},
         {"the three random-name families",
          {"msaa.exe", "msab.exe", "msac.exe", "msad.exe", "run1.exe", "run2.exe", "run3.exe", "run4.exe", "xq.exe",
           "xr.exe", "xs.exe", "xt.exe"},
          {},
          {},
          "[System32Root]\r\n[Fam]:msa??a?d?.exe\r\n[Num]:run??1?4?.exe\r\n[Rst]:x??r?t?.exe\r\n",
-         {{"%D%\\msaa.exe", "Sys32.msaa"},
-          {"%D%\\msab.exe", "Sys32.msab"},
-          {"%D%\\msac.exe", "Sys32.msac"},
-          {"%D%\\run1.exe", "Sys32.run1"},
-          {"%D%\\run2.exe", "Sys32.run2"},
-          {"%D%\\run3.exe", "Sys32.run3"},
-          {"%D%\\xr.exe", "Sys32.xr"},
-          {"%D%\\xs.exe", "Sys32.xs"},
-          {"%D%\\xq.exe", "Sys32.xq"}}},
+         {{"%D%\\msaa.exe|Sys32.msaa|%F%|000|0", "Infected with Sys32.msaa",
+           "T: Infected file (Sys32.msaa) %D%\\msaa.exe", "!Infected msaa.exe=;%D%\\;sys32.msaa;%F%;13;"},
+          {"%D%\\msab.exe|Sys32.msab|%F%|000|1", "Infected with Sys32.msab",
+           "T: Infected file (Sys32.msab) %D%\\msab.exe", "!Infected msab.exe=;%D%\\;sys32.msab;%F%;13;"},
+          {"%D%\\msac.exe|Sys32.msac|%F%|000|2", "Infected with Sys32.msac",
+           "T: Infected file (Sys32.msac) %D%\\msac.exe", "!Infected msac.exe=;%D%\\;sys32.msac;%F%;13;"},
+          {"%D%\\run1.exe|Sys32.run1|%F%|000|3", "Infected with Sys32.run1",
+           "T: Infected file (Sys32.run1) %D%\\run1.exe", "!Infected run1.exe=;%D%\\;sys32.run1;%F%;13;"},
+          {"%D%\\run2.exe|Sys32.run2|%F%|000|4", "Infected with Sys32.run2",
+           "T: Infected file (Sys32.run2) %D%\\run2.exe", "!Infected run2.exe=;%D%\\;sys32.run2;%F%;13;"},
+          {"%D%\\run3.exe|Sys32.run3|%F%|000|5", "Infected with Sys32.run3",
+           "T: Infected file (Sys32.run3) %D%\\run3.exe", "!Infected run3.exe=;%D%\\;sys32.run3;%F%;13;"},
+          {"%D%\\xr.exe|Sys32.xr|%F%|000|6", "Infected with Sys32.xr", "T: Infected file (Sys32.xr) %D%\\xr.exe",
+           "!Infected xr.exe=;%D%\\;sys32.xr;%F%;13;"},
+          {"%D%\\xs.exe|Sys32.xs|%F%|000|7", "Infected with Sys32.xs", "T: Infected file (Sys32.xs) %D%\\xs.exe",
+           "!Infected xs.exe=;%D%\\;sys32.xs;%F%;13;"},
+          {"%D%\\xq.exe|Sys32.xq|%F%|000|8", "Infected with Sys32.xq", "T: Infected file (Sys32.xq) %D%\\xq.exe",
+           "!Infected xq.exe=;%D%\\;sys32.xq;%F%;13;"}}},
         {"a wildcard matched through the startup programs of its folder",
          {"toolkit.exe<1975", "other\\toolbox.exe"},
          {},
          {"%D%\\toolkit.exe /min", "%D%\\other\\toolbox.exe"},
          "[System32Root]\r\n[Tool.W]:tool<>.exe\r\n",
-         {{"%D%\\toolkit.exe", "Lock:Sys32.toolkit"}}},
+         {{"%D%\\toolkit.exe|Lock:Sys32.toolkit|%F%|000|0", "Infected with Sys32.toolkit",
+           "T: Infected file (Sys32.toolkit) %D%\\toolkit.exe",
+           "!Infected toolkit.exe=;%D%\\;lock:sys32.toolkit;%F%;13;"}}},
     };
     return rows;
-}
-
-std::string Display(const std::string& name)
-{
-    const size_t lock = name.find("Lock:");
-    return lock == std::string::npos ? name : name.substr(0, lock) + name.substr(lock + 5);
 }
 
 void MakeParentFolder(const std::string& path)
@@ -112,11 +139,15 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
 {
     const std::string d = base / ("row" + std::to_string(index));
     CreateDirectoryA(d.c_str(), nullptr);
-    std::string md5OfRunning;
-    auto expand = [&](const std::string& text) {
-        std::string out = ReplaceAll(text, "%D%", d);
-        out = ReplaceAll(out, "%S%", SystemFolder());
+    std::string md5OfRunning, sizeOfRunning;
+    // InfectedList lines hold the folders in lower case.
+    auto expand = [&](const std::string& text, bool lowerFolders = false) {
+        const auto folder = [&](const std::string& path) { return lowerFolders ? LowerCase(path) : path; };
+        std::string out = ReplaceAll(text, "%D%", folder(d));
+        out = ReplaceAll(out, "%S%", folder(SystemFolder()));
         out = ReplaceAll(out, "%P%", std::to_string(GetCurrentProcessId()));
+        out = ReplaceAll(out, "%F%", PlantedMd5);
+        out = ReplaceAll(out, "%Z%", sizeOfRunning);
         return ReplaceAll(out, "%M%", md5OfRunning);
     };
     auto where = [&](const std::string& name) {
@@ -129,8 +160,10 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
         MakeParentFolder(where(name));
         running.push_back(std::make_unique<RunningFixture>(where(name), "scenario " + expand(name)));
     }
-    if (!row.Running.empty())
+    if (!row.Running.empty()) {
         md5OfRunning = Md5Text(FileMd5(where(row.Running.front())));
+        sizeOfRunning = std::to_string(std::filesystem::file_size(where(row.Running.front())));
+    }
     std::vector<std::string> planted;
     for (const std::string& entry : row.Files) {
         const size_t copy = entry.find('='), old = entry.find('<');
@@ -139,7 +172,7 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
         if (copy != std::string::npos) {
             EXPECT_TRUE(CopyFileA(where(entry.substr(copy + 1)).c_str(), path.c_str(), FALSE)) << path;
         } else {
-            const std::string content = "scenario file " + path;
+            const std::string content = PlantedText;
             HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
             DWORD written = 0;
             EXPECT_TRUE(WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) << path;
@@ -167,30 +200,26 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
     ResetScanState(state);
     RecordingView view;
     LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), Pump{}, state.AbortRequested);
-    ScanRecords(state, machine, row.MachineRoots ? MachineRootFolders() : RootFolders{d, d, d}, FolderLookup{},
-                view);
+    ScanRecords(state, machine, row.MachineRoots ? MachineRootFolders() : RootFolders{d, d, d}, FolderLookup{}, view);
     ScanOutcome got = OutcomeOf(state, view);
 
     ScanOutcome want;
     want.lines.push_back("Scanning...");
-    for (size_t i = 0; i < row.Hits.size(); ++i) {
-        const std::string path = expand(row.Hits[i].Path), name = row.Hits[i].Name;
-        const std::string md5 = Md5Text(FileMd5(path)), size = std::to_string(FileSizeOf(path));
-        const size_t slash = path.find_last_of('\\');
-        const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-        want.alerts.push_back(LowerCase(path) + "|" + name + "|" + md5 + "|000|" + std::to_string(i));
-        want.lines.push_back("Infected with " + Display(name));
-        want.log.push_back(LowerCase("T: Infected file (" + Display(name) + ") " + path));
-        want.infected.push_back("!Infected " + LowerCase(path.substr(folder.size()) + "=;" + folder + ";" + name +
-                                                         ";" + md5 + ";" + size + ";"));
+    for (const Hit& hit : row.Hits) {
+        want.alerts.push_back(expand(hit.Alert));
+        want.lines.push_back(hit.Line);
+        want.log.push_back(expand(hit.Log));
+        want.infected.push_back(expand(hit.Infected, true));
     }
     SetCurrentDirectoryA(saved);
 
     // Paths come back in lower case where the startup entries or the process list gave them.
-    for (std::string& alert : got.alerts)
-        alert = LowerCase(alert.substr(0, alert.find('|'))) + alert.substr(alert.find('|'));
-    for (std::string& line : got.log)
-        line = LowerCase(line);
+    for (ScanOutcome* outcome : {&got, &want}) {
+        for (std::string& alert : outcome->alerts)
+            alert = LowerCase(alert.substr(0, alert.find('|'))) + alert.substr(alert.find('|'));
+        for (std::string& line : outcome->log)
+            line = LowerCase(line);
+    }
     std::sort(want.infected.begin(), want.infected.end());
     std::sort(got.infected.begin(), got.infected.end());
     EXPECT_EQ(got.alerts, want.alerts);

@@ -23,7 +23,7 @@ public:
     ~SavedAppInit()
     {
         RegKey key;
-        if (!key.Open(HKEY_LOCAL_MACHINE, WindowsKey))
+        if (!key.Open(HKEY_LOCAL_MACHINE, WindowsKey, KEY_READ | KEY_WRITE))
             return;
         if (had_)
             key.WriteString("AppInit_DLLs", value_);
@@ -71,7 +71,7 @@ TEST(StartupCollector, OneLinePerEntryTaggedAndSorted)
 
     const StringList& entries = state.StartupEntries;
     EXPECT_EQ(entries.IndexOf("Proc " + program + "[" + md5 + "][100]"), CountWithPrefix(entries, "Clsid "));
-    EXPECT_EQ(CountWithPrefix(entries, "Proc "), 1); // two instances, one line
+    EXPECT_EQ(CountWithPrefix(entries, "Proc "), 1);                            // two instances, one line
     EXPECT_GE(entries.IndexOf("RegRun [" + std::string(EmptyMd5) + "][0]"), 0); // the unresolved values, once
     EXPECT_GE(entries.IndexOf("RegRun " + LowerCase(program) + "[" + md5 + "][100]"), 0);
     EXPECT_EQ(CountWithPrefix(entries, "RegRun "), 2);

@@ -104,19 +104,35 @@ TEST(ShellWindows, OldWindowsIsRefusedBeforeTheDatabaseIsRead)
     }
 }
 
-TEST(ShellWindows, AMissingDatabaseIsNamedAndTheProgramRunsOn)
+TEST(ShellWindows, AMissingOrUnreadableDatabaseIsNamedAndTheProgramRunsOn)
 {
-    TestFolder folder;
-    Shell shell(folder.Path());
-    shell.renderer.Answer(idOk);
-    CreateAppWindows(shell.context);
-    ASSERT_EQ(shell.renderer.Boxes().size(), 1u);
-    EXPECT_EQ(shell.renderer.Boxes()[0].Caption, "Error");
-    EXPECT_NE(shell.renderer.Boxes()[0].Text.find(folder.Path() + "\\files.dat"), std::string::npos);
-    EXPECT_NE(shell.renderer.Boxes()[0].Text.find("does not exist"), std::string::npos);
-    EXPECT_EQ(shell.app.Components().size(), 9u);
-    shell.context.Form1->Show();
-    EXPECT_EQ(shell.context.Form1->sb1->PanelText(2), "Last Update: ");
+    const struct {
+        bool present; // then held open by another without sharing
+        const char* reason;
+    } cases[] = {{false, "does not exist"}, {true, "cannot be read"}};
+    for (const auto& c : cases) {
+        TestFolder folder;
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.present) {
+            CopyDatabase(folder.Path());
+            held = CreateFileA((folder / "files.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        }
+        Shell shell(folder.Path());
+        shell.renderer.Answer(idOk);
+        CreateAppWindows(shell.context);
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        ASSERT_EQ(shell.renderer.Boxes().size(), 1u);
+        EXPECT_EQ(shell.renderer.Boxes()[0].Caption, "Error");
+        EXPECT_NE(shell.renderer.Boxes()[0].Text.find(folder.Path() + "\\files.dat"), std::string::npos);
+        EXPECT_NE(shell.renderer.Boxes()[0].Text.find(c.reason), std::string::npos) << shell.renderer.Boxes()[0].Text;
+        EXPECT_EQ(shell.app.Components().size(), 9u);
+        TForm1& main = *shell.context.Form1;
+        main.Show();
+        EXPECT_EQ(main.sb1->PanelText(2), "Last Update: Error");
+        EXPECT_EQ(main.Label2->Caption(), "Last Update: Error");
+    }
 }
 
 TEST(ShellWindows, EachPageCommandShowsItsPageAndHintsChangeOnlyPanelZero)
@@ -126,9 +142,10 @@ TEST(ShellWindows, EachPageCommandShowsItsPageAndHintsChangeOnlyPanelZero)
     Shell shell(folder.Path());
     CreateAppWindows(shell.context);
     TForm1& main = *shell.context.Form1;
+    shell.state.Messages.Text(Msg::Welcome) = "Willkommen"; // as a language file gives it; the design says "Welcome"
     main.Show();
     EXPECT_EQ(main.Note1->PageIndex(), TForm1::HomePage);
-    EXPECT_EQ(main.GroupBox1->Caption(), "Welcome");
+    EXPECT_EQ(main.GroupBox1->Caption(), "Willkommen");
 
     int quickScans = 0, processRefreshes = 0, serviceRefreshes = 0;
     main.Button1->OnClick = [&] { ++quickScans; };

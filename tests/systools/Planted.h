@@ -24,7 +24,7 @@ public:
     {
         for (const std::string& path : {RunKey, RunKeyBak}) {
             RegKey key;
-            if (key.Open(HKEY_CURRENT_USER, path))
+            if (key.Open(HKEY_CURRENT_USER, path, KEY_READ | KEY_WRITE))
                 key.DeleteValue(name);
         }
     }
@@ -69,7 +69,7 @@ class SavedUpperFilters {
 public:
     SavedUpperFilters() : lock_("pyrafix-test-upperfilters")
     {
-        created_ = !key_.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey);
+        created_ = !key_.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey, KEY_READ | KEY_WRITE);
         if (created_) {
             EXPECT_TRUE(key_.Create(HKEY_LOCAL_MACHINE, KeyboardClassKey));
         }

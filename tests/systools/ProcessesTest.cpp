@@ -50,6 +50,17 @@ TEST(Processes, ListsFullPathsAndEndsCopiesInEveryFolder)
     EXPECT_FALSE(other.Ended(500));
 }
 
+TEST(Processes, BothQueriesReadAnotherProcesssPath)
+{
+    TestFolder dir;
+    RunningFixture fixture(dir / "pyrquery.exe");
+    // The limited query (Vista on) and XP's full query with memory reads.
+    for (bool limitedQuery : {true, false})
+        EXPECT_TRUE(SameTextIgnoringCase(ProcessExecutablePath(fixture.Id(), limitedQuery), dir / "pyrquery.exe"))
+            << limitedQuery;
+    EXPECT_EQ(ProcessExecutablePath(0, true), "");
+}
+
 TEST(Processes, NameMatchingIgnoresOnlyAsciiCase)
 {
     TestFolder dir;

@@ -174,9 +174,15 @@ HWND Win32Renderer::ActiveFormWindow() const
     return nullptr;
 }
 
+UINT MessageBoxStyle(unsigned flags)
+{
+    const UINT onTop = (flags & mbNotTopMost) ? 0 : MB_TOPMOST;
+    return (flags & ~mbNotTopMost) | onTop | MB_SETFOREGROUND;
+}
+
 int Win32Renderer::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
-    return MessageBoxA(ActiveFormWindow(), text.c_str(), caption.c_str(), flags | MB_TOPMOST | MB_SETFOREGROUND);
+    return MessageBoxA(ActiveFormWindow(), text.c_str(), caption.c_str(), MessageBoxStyle(flags));
 }
 
 bool Win32Renderer::RunFileDialog(TFileDialog& dialog)

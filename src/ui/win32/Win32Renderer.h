@@ -20,6 +20,10 @@ class TTimer;
 // Real windows and common controls mirroring the component model. The model
 // stays the truth: user input becomes model calls, and model changes come back
 // here through Changed. Coordinates in the model are at 96 DPI and scaled here.
+// The MessageBoxA style for a box of the model: on top and in the foreground, but
+// on top only where the model does not leave it out.
+UINT MessageBoxStyle(unsigned flags);
+
 class Win32Renderer : public Renderer {
 public:
     explicit Win32Renderer(HINSTANCE instance);
