@@ -153,10 +153,3 @@ std::string ResolveCommandFile(const std::string& command)
     return ResolveByOwnRule(command);
 }
 
-std::string FindStartupFile(const std::string& text, const StringList& startupEntries)
-{
-    for (const std::string& entry : startupEntries.Lines())
-        if (entry.find(text) != std::string::npos)
-            return ResolveCommandFile(entry);
-    return std::string();
-}

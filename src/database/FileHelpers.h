@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/DatabaseText.h"
-#include "core/StringList.h"
 
 // The file's size in bytes; 0 on any failure, including a file another process
 // holds open without sharing.
@@ -26,6 +25,3 @@ std::string ListMatching(const std::string& pattern, const Pump& pump = {});
 // %systemdir% for System32, %windir% and %winroot% for the Windows folder). Empty
 // when neither names a file.
 std::string ResolveCommandFile(const std::string& command);
-
-// The first entry that contains `text` (case-sensitive), resolved; empty when none does.
-std::string FindStartupFile(const std::string& text, const StringList& startupEntries);

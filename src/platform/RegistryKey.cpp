@@ -108,18 +108,6 @@ bool RegKey::WriteString(const std::string& name, const std::string& value, bool
                                   static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-bool RegKey::WriteMultiString(const std::string& name, const std::vector<std::string>& values)
-{
-    std::string data;
-    for (const std::string& v : values) {
-        data += v;
-        data += '\0';
-    }
-    data += '\0';
-    return key_ && RegSetValueExA(key_, name.c_str(), 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(data.data()),
-                                  static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
-}
-
 bool RegKey::DeleteValue(const std::string& name)
 {
     return key_ && RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS;

@@ -30,7 +30,6 @@ public:
     [[nodiscard]] bool ReadMultiString(const std::string& name, std::vector<std::string>& values) const;
     // Writes a REG_SZ value, or a REG_EXPAND_SZ one when `expandable` is set.
     bool WriteString(const std::string& name, const std::string& value, bool expandable = false);
-    bool WriteMultiString(const std::string& name, const std::vector<std::string>& values);
     bool DeleteValue(const std::string& name);
     bool HasValue(const std::string& name) const;
     // The value's registry type; REG_NONE when it is missing or the key is closed.

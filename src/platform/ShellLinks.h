@@ -10,6 +10,3 @@ std::string ShortcutTarget(const std::string& linkPath);
 
 // The same for a link already loaded.
 std::string LinkTargetPath(IShellLinkA& link);
-
-// Makes a shell link at `linkPath` that points to `target`; false on failure.
-bool CreateShortcut(const std::string& linkPath, const std::string& target);

@@ -1,7 +1,6 @@
 #include "systools/Processes.h"
 
 #include <psapi.h>
-#include <tlhelp32.h>
 
 #include "core/PathText.h"
 #include "core/ProcessNames.h"
@@ -9,13 +8,9 @@
 #include "database/FileHelpers.h"
 #include "platform/AccessRights.h"
 #include "platform/Handles.h"
+#include "platform/ProcessSnapshot.h"
 
 namespace {
-
-UniqueHandle ProcessSnapshot()
-{
-    return UniqueHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-}
 
 using QueryFullProcessImageNameFunction = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
 
@@ -52,14 +47,13 @@ std::string ProcessExecutablePath(DWORD id, bool limitedQuery)
 
 bool ListRunningProcesses(std::vector<RunningProcess>& list)
 {
-    UniqueHandle snapshot = ProcessSnapshot();
+    ProcessSnapshot snapshot;
     if (!snapshot.Valid())
         return false;
     // Vista came with both the limited query and the call that reads a path through it.
     const bool limitedQuery = QueryFullProcessImageName() != nullptr;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
+    while (snapshot.Next()) {
+        const PROCESSENTRY32& entry = snapshot.Entry();
         RunningProcess process;
         process.Id = entry.th32ProcessID;
         if (entry.th32ProcessID == 0) {
@@ -76,12 +70,9 @@ bool ListRunningProcesses(std::vector<RunningProcess>& list)
 
 void EndProcessesByName(const std::string& name)
 {
-    UniqueHandle snapshot = ProcessSnapshot();
-    if (!snapshot.Valid())
-        return;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot.Get(), &entry); more; more = Process32Next(snapshot.Get(), &entry)) {
+    ProcessSnapshot snapshot;
+    while (snapshot.Next()) {
+        const PROCESSENTRY32& entry = snapshot.Entry();
         if (!ProcessNameMatches(entry.szExeFile, name))
             continue;
         if (!RightsGranted(Securable::Process, PROCESS_TERMINATE))

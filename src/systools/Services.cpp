@@ -3,27 +3,11 @@
 #include <algorithm>
 
 #include "core/StartupCommand.h"
+#include "platform/ServiceHandle.h"
 #include "platform/AccessRights.h"
 #include "systools/VersionInfo.h"
 
 namespace {
-
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
-    ~ServiceHandle()
-    {
-        if (handle_)
-            CloseServiceHandle(handle_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    bool Valid() const { return handle_ != nullptr; }
-    SC_HANDLE Get() const { return handle_; }
-
-private:
-    SC_HANDLE handle_;
-};
 
 constexpr DWORD ServiceWaitLimit = 30000;
 constexpr DWORD LongestPause = 250;

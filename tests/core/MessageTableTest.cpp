@@ -3,6 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "SourcePath.h"
 #include "core/MessageTable.h"
 
 namespace {
@@ -10,13 +11,7 @@ namespace {
 // One row a line, in row order, 8-bit as shipped (row 104 holds two 0x92 bytes).
 std::string GoldenPath()
 {
-    const std::string here = __FILE__;
-    std::string path = here.substr(0, here.rfind("MessageTableTest.cpp")) + "golden/messages.txt";
-#ifdef _WIN32
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path; // Wine shows the Linux root as drive Z:
-#endif
-    return path;
+    return SourcePath("tests/core/golden/messages.txt");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 
+#include "SourcePath.h"
 #include "core/DatabaseLines.h"
 #include "core/DatabaseText.h"
 #include "core/PathText.h"
@@ -14,13 +15,7 @@ namespace {
 
 std::string SignatureSourcePath()
 {
-    const std::string here = __FILE__;
-    std::string path = here.substr(0, here.rfind("tests")) + "data/signatures.txt";
-#ifdef _WIN32
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path; // Wine shows the Linux root as drive Z:
-#endif
-    return path;
+    return SourcePath("data/signatures.txt");
 }
 
 bool IsMd5Text(const std::string& text)

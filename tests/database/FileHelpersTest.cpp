@@ -115,15 +115,3 @@ TEST(ResolveCommandFile, TurnsCommandLinesIntoExistingFiles)
     SetEnvironmentVariableA("PYRAFIX_TEST_FOLDER", nullptr);
 }
 
-TEST(FindStartupFile, ResolvesTheFirstEntryThatHoldsTheText)
-{
-    TestFolder dir;
-    const std::string a = dir.Write("a.exe", std::string(64, 'a'));
-    const std::string b = dir.Write("b.exe", std::string(64, 'b'));
-    StringList entries(true);
-    entries.Add("Run: " + a + " [md5one] 64");
-    entries.Add("Run: " + b + " [md5two] 64");
-    EXPECT_EQ(FindStartupFile("md5two", entries), LowerCase(b));
-    EXPECT_EQ(FindStartupFile("MD5TWO", entries), "");
-    EXPECT_EQ(FindStartupFile("absent", entries), "");
-}

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "Shortcuts.h"
 #include "Planted.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"

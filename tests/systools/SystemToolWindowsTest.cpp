@@ -2,6 +2,7 @@
 // the manager window, over the headless renderer, against planted machine state.
 #include <gtest/gtest.h>
 
+#include "Shortcuts.h"
 #include "Planted.h"
 #include "TestFolder.h"
 #include "core/ProcessNames.h"
