@@ -19,5 +19,6 @@ TForm9::TForm9(TComponent* owner, std::string name, AppContext& context)
     Bar1->SimplePanel = true;
     Open1 = Make<TOpenDialog>("Open1");
     Open1->Title = "Add task into Quaranteen";
+    EscapeCloses = true;
     xpButton1->OnClick = [this] { Close(); };
 }
