@@ -7,7 +7,10 @@
 #include "TestFolder.h"
 #include "WindowProbe.h"
 #include "core/DatabaseText.h"
+#include "core/StartupTags.h"
+#include "core/UpperFilters.h"
 #include "database/DatabaseFile.h"
+#include "platform/LocalTime.h"
 #include "platform/RegistryKey.h"
 #include "quarantine/TForm9.h"
 #include "shell/AppContext.h"
@@ -381,7 +384,7 @@ TEST(ShellWindows, TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus)
     EXPECT_EQ(startupRefreshes, 1);
 }
 
-TEST(ShellWindows, StatusPanelsShowTheWidestDateWholeAndShortenALongPathAt96And144Dpi)
+TEST(ShellWindows, TextsFitTheirPlacesAt96And144Dpi)
 {
     const std::string path = "C:\\Documents and Settings\\All Users\\Application Data\\Pyrafix Tests\\"
                              "A folder with a long name\\another one\\pyrafix-long-name.exe";
@@ -409,6 +412,32 @@ TEST(ShellWindows, StatusPanelsShowTheWidestDateWholeAndShortenALongPathAt96And1
         EXPECT_NE(panels[0].find("...\\"), std::string::npos) << panels[0];
         SendMessageA(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
         EXPECT_LE(shell.renderer.TextWidth(bar, panels[0]), part.right - part.left) << dpi;
+
+        // The quarantine's date of its widest form, as the store writes it, and the
+        // manager window's one-row notes.
+        const SYSTEMTIME late = {2028, 12, 4, 28, 23, 58, 59, 0};
+        const std::string added = ShortDateText(late) + ", " + LongTimeText(late);
+        TForm9& quarantine = *shell.context.Form9;
+        TfrmMain& manager = *shell.context.frmMain;
+        quarantine.List1->Add({path, {"Sys32.Worm", added}, true});
+        manager.ListView1_2->Clear();
+        manager.ListView1_2->Add({NoStartupProgramText, {}});
+        manager.ListView3->Clear();
+        manager.ListView3->Add({NoKeyboardFilterText, {}});
+        const struct {
+            TListView* list;
+            int column;
+            std::string text;
+        } cells[] = {{quarantine.List1, 2, added},
+                     {manager.ListView1_2, 0, NoStartupProgramText},
+                     {manager.ListView3, 0, NoKeyboardFilterText}};
+        for (const auto& cell : cells) {
+            // Wide enough by the list's own measure of the cells' text, icons and margins.
+            HWND list = shell.Window(cell.list);
+            const int width = ListView_GetColumnWidth(list, cell.column);
+            ListView_SetColumnWidth(list, cell.column, LVSCW_AUTOSIZE);
+            EXPECT_GE(width, ListView_GetColumnWidth(list, cell.column)) << cell.text << " at " << dpi;
+        }
     }
 }
 

@@ -132,7 +132,7 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         frames_[&control] = frame;
     } else if (auto* view = dynamic_cast<TListView*>(&control)) {
-        DWORD extended = LVS_EX_DOUBLEBUFFER | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
+        DWORD extended = LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
                          (view->RowSelect ? LVS_EX_FULLROWSELECT : 0) | (view->GridLines ? LVS_EX_GRIDLINES : 0);
         ListView_SetExtendedListViewStyle(window, extended);
         for (size_t i = 0; i < view->Columns.size(); ++i) {
@@ -278,17 +278,61 @@ void Win32Renderer::FillListView(TListView& view)
 
 void Win32Renderer::FitColumns(TListView& view, HWND window)
 {
-    // A column is as wide as its design or its widest cell, whichever is more: a
-    // one-row note or a date is never cut (the list scrolls sideways instead).
-    for (size_t i = 0; i < view.Columns.size(); ++i) {
-        const int column = static_cast<int>(i);
-        int width = Scale(view.Columns[i].Width);
+    const int count = static_cast<int>(view.Columns.size());
+    std::vector<int> widths, needs;
+    for (int i = 0; i < count; ++i) {
+        widths.push_back(Scale(view.Columns[i].Width));
+        int need = 0;
         if (view.Count() > 0) {
-            ListView_SetColumnWidth(window, column, LVSCW_AUTOSIZE);
-            width = std::max(width, ListView_GetColumnWidth(window, column));
+            ListView_SetColumnWidth(window, i, LVSCW_AUTOSIZE); // as wide as the widest cell
+            need = ListView_GetColumnWidth(window, i);
         }
-        ListView_SetColumnWidth(window, column, width);
+        needs.push_back(need);
     }
+    if (count > 0 && view.Count() == 1 && view.Item(0).SubItems.empty()) {
+        // A one-row note ("No startup program found!") has no other cells to keep in view.
+        widths[0] = std::max(widths[0], needs[0]);
+    } else {
+        // Columns that want more than their design share the room the list has left,
+        // those that want least first, so that short texts such as dates come out
+        // whole and no column is pushed out of view. Rows still cut show a tip.
+        RECT client;
+        GetClientRect(window, &client);
+        int room = client.right;
+        for (int width : widths)
+            room -= width;
+        std::vector<int> order(count);
+        for (int i = 0; i < count; ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return needs[a] - widths[a] < needs[b] - widths[b]; });
+        for (int i : order) {
+            const int grow = std::min(needs[i] - widths[i], room);
+            if (grow > 0) {
+                widths[i] += grow;
+                room -= grow;
+            }
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        ListView_SetColumnWidth(window, i, widths[i]);
+}
+
+std::string Win32Renderer::RowTip(TListView& view, HWND window, int row) const
+{
+    // Every cell of the row, one a line, when any of them is cut.
+    const TListItem& item = view.Item(row);
+    std::string tip;
+    bool cut = false;
+    for (size_t i = 0; i < view.Columns.size() && i <= item.SubItems.size(); ++i) {
+        const std::string& cell = i == 0 ? item.Caption : item.SubItems[i - 1];
+        RECT label = {};
+        ListView_GetSubItemRect(window, row, static_cast<int>(i), LVIR_LABEL, &label);
+        cut = cut || ListView_GetStringWidth(window, cell.c_str()) + Scale(12) > label.right - label.left;
+        if (!cell.empty())
+            tip += (tip.empty() ? "" : "\r\n") + cell;
+    }
+    return cut ? tip : std::string();
 }
 
 void Win32Renderer::AppendLine(TMemo& memo, HWND window)

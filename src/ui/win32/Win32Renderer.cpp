@@ -564,6 +564,12 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
             view->UserDoubleClick(activate.iItem);
         break;
     }
+    case LVN_GETINFOTIPA: {
+        auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(header);
+        if (tip.iItem >= 0 && tip.iItem < view->Count() && tip.pszText && tip.cchTextMax > 0)
+            lstrcpynA(tip.pszText, RowTip(*view, header.hwndFrom, tip.iItem).c_str(), tip.cchTextMax);
+        break;
+    }
     }
     return 0;
 }

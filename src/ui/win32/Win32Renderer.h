@@ -59,6 +59,7 @@ private:
     void FillCheckList(TCheckListBox& list);
     void FillStatusBar(TControl& control);
     void FitColumns(TListView& view, HWND window);
+    std::string RowTip(TListView& view, HWND window, int row) const;
     void AppendLine(TMemo& memo, HWND window);
     HIMAGELIST ImagesOf(TImageList* images);
     void AddImage(HIMAGELIST list, const std::string& name);

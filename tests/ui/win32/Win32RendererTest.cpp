@@ -337,17 +337,45 @@ TEST_F(Win32Keyboard, ALogMemoShowsItsLastLineAsLinesAreAdded)
     EXPECT_LT(top, client.bottom);
 }
 
-TEST_F(Win32Rendering, ListColumnsWidenToTheirWidestCell)
+TEST_F(Win32Rendering, ListTextsShowWholeOrAsATip)
 {
-    const std::string note = "No startup program found! A note longer than its column";
-    form->View->Add({note, {"short"}});
     HWND view = Window(form->View);
-    RECT label = {};
-    label.left = LVIR_LABEL;
-    ASSERT_TRUE(SendMessageA(view, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label)));
-    EXPECT_GE(label.right - label.left, ListView_GetStringWidth(view, note.c_str()));
-    EXPECT_GT(ListView_GetColumnWidth(view, 0), renderer.Scale(150));
-    EXPECT_EQ(ListView_GetColumnWidth(view, 1), renderer.Scale(200)); // short cells keep the design
+    const auto labelWidth = [&](int row, int column) {
+        RECT label = {};
+        ListView_GetSubItemRect(view, row, column, LVIR_LABEL, &label);
+        return static_cast<int>(label.right - label.left);
+    };
+    // What the list shows when the mouse rests on a row.
+    const auto tip = [&](int row) {
+        char text[512] = "unchanged";
+        NMLVGETINFOTIPA request = {};
+        request.hdr.hwndFrom = view;
+        request.hdr.idFrom = GetDlgCtrlID(view);
+        request.hdr.code = LVN_GETINFOTIPA;
+        request.pszText = text;
+        request.cchTextMax = sizeof(text);
+        request.iItem = row;
+        SendMessageA(GetParent(view), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
+        return std::string(text);
+    };
+
+    const std::string note = "No startup program found! A note longer than its column";
+    form->View->Add({note, {}});
+    EXPECT_GE(labelWidth(0, 0), ListView_GetStringWidth(view, note.c_str()));
+    EXPECT_EQ(tip(0), "");
+
+    // A cell too long for the list keeps the other columns in view and shows in the row's tip.
+    const std::string path = "C:\\Program Files\\A Long Folder Name\\Another Long Folder Name\\program.exe";
+    form->View->Clear();
+    form->View->Add({"short", {"fits"}});
+    form->View->Add({"cut", {path}});
+    RECT client;
+    GetClientRect(view, &client);
+    EXPECT_LE(ListView_GetColumnWidth(view, 0) + ListView_GetColumnWidth(view, 1), client.right);
+    EXPECT_GE(ListView_GetColumnWidth(view, 1), renderer.Scale(200));
+    EXPECT_LT(labelWidth(1, 1), ListView_GetStringWidth(view, path.c_str()));
+    EXPECT_EQ(tip(1), "cut\r\n" + path);
+    EXPECT_EQ(tip(0), "");
 }
 
 } // namespace
