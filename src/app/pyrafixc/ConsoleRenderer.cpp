@@ -7,7 +7,7 @@
 void ConsoleRenderer::Changed(TComponent& component, Aspect aspect)
 {
     HeadlessRenderer::Changed(component, aspect);
-    if (aspect != Aspect::Items || component.Name() != "Memo2" || !component.Owner() ||
+    if ((aspect != Aspect::Items && aspect != Aspect::LineAdded) || component.Name() != "Memo2" || !component.Owner() ||
         component.Owner()->Name() != "Form1")
         return;
     const auto& lines = static_cast<TMemo&>(component).Lines();
