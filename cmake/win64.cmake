@@ -23,7 +23,9 @@ endforeach()
 file(GLOB win32_ui_sources CONFIGURE_DEPENDS src/ui/win32/*.cpp)
 list(APPEND WINDOWS_SOURCES ${win32_ui_sources})
 add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
-target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# PSAPI_VERSION 1 takes the process-path call from psapi.dll, which Vista has, rather
+# than kernel32's K32 form, which came with Windows 7.
+target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 PSAPI_VERSION=1)
 target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32
                                          psapi version wininet uuid)
 

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -114,6 +116,21 @@ inline std::vector<std::string> StatusPanels(HWND bar)
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return panels;
+}
+
+// A key pressed in the control that has this thread's focus, with the keys in `held`
+// down meanwhile; `deliver` runs the message loop that handles it.
+inline void PressKey(const std::function<void()>& deliver, WPARAM key, std::initializer_list<int> held = {},
+                     UINT message = WM_KEYDOWN)
+{
+    BYTE saved[256] = {}, state[256] = {};
+    GetKeyboardState(saved);
+    for (int down : held)
+        state[down] = 0x80;
+    SetKeyboardState(state);
+    PostMessageA(GetFocus(), message, key, 1);
+    deliver();
+    SetKeyboardState(saved);
 }
 
 } // namespace probe

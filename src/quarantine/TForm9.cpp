@@ -8,7 +8,8 @@ TForm9::TForm9(TComponent* owner, std::string name, AppContext& context)
     List1 = Place<TListView>("List1", this, "", 12, 12, 576, 270);
     List1->CheckBoxes = true;
     List1->RowSelect = true;
-    List1->Columns = {{"Filename", 300}, {"Task", 130}, {"Added", 140}};
+    // Room for a date and time of their widest form, and for the scroll bar of a long list.
+    List1->Columns = {{"Filename", 270}, {"Task", 110}, {"Added", 170}};
     xpButton6 = Place<TxpButton>("xpButton6", this, "Refresh", 12, 292, 88, 30);
     xpButton3 = Place<TxpButton>("xpButton3", this, "Add Task", 106, 292, 88, 30);
     xpButton2 = Place<TxpButton>("xpButton2", this, "Restore selected tasks", 200, 292, 150, 30);
@@ -19,5 +20,6 @@ TForm9::TForm9(TComponent* owner, std::string name, AppContext& context)
     Bar1->SimplePanel = true;
     Open1 = Make<TOpenDialog>("Open1");
     Open1->Title = "Add task into Quaranteen";
+    EscapeCloses = true;
     xpButton1->OnClick = [this] { Close(); };
 }

@@ -15,5 +15,6 @@ TForm12::TForm12(TComponent* owner, std::string name, AppContext& context)
         box->SetChecked(true);
     xpButton1 = Place<TxpButton>("xpButton1", this, "Build log", 76, 162, 100, 30);
     xpButton2 = Place<TxpButton>("xpButton2", this, "Cancel", 188, 162, 100, 30);
+    DefaultButton = xpButton1;
     xpButton2->OnClick = [this] { Close(); };
 }

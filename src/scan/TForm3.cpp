@@ -14,6 +14,7 @@ TForm3::TForm3(TComponent* owner, std::string name, AppContext& context)
     xpButton2 = Place<TxpButton>("xpButton2", GroupBox1, "Refresh", 312, 24, 104, 30);
     xpButton1 = Place<TxpButton>("xpButton1", this, "Scan", 228, 296, 104, 30);
     xpButton3 = Place<TxpButton>("xpButton3", this, "Abort", 340, 296, 104, 30);
+    DefaultButton = xpButton1;
     Timer1 = Make<TTimer>("Timer1");
     Timer1->SetInterval(1000);
 }

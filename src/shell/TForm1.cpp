@@ -25,6 +25,16 @@ void TForm1::ShowHintOnMove(TControl* control, Msg row)
     control->OnMouseMove = [this, row] { sb1->SetPanelText(0, context_.Text(row)); };
 }
 
+// "Details" opens the manager window on the tab of the page it was pressed on.
+void TForm1::ShowManagerTab(TTabSheet* sheet)
+{
+    TPageControl& pages = *context_.frmMain->PageControl;
+    for (size_t i = 0; i < pages.Sheets().size(); ++i)
+        if (pages.Sheets()[i] == sheet && pages.ActivePageIndex() != static_cast<int>(i))
+            pages.SetActivePageIndex(static_cast<int>(i));
+    context_.frmMain->Show();
+}
+
 void TForm1::BindCommands()
 {
     OnCreate = [this] { FormCreate(); };
@@ -48,8 +58,8 @@ void TForm1::BindCommands()
     for (TButton* virus : {static_cast<TButton*>(xpButton4), static_cast<TButton*>(xpButton2)})
         virus->OnClick = [this] { RunCommand([this] { context_.Env.OpenDocument(VirusReportPage); }); };
     xpButton6->OnClick = [this] { context_.Form9->Show(); };
-    xpButton14->OnClick = [this] { context_.frmMain->Show(); };
-    xpButton13->OnClick = [this] { context_.frmMain->Show(); };
+    xpButton14->OnClick = [this] { ShowManagerTab(context_.frmMain->TabSheet1); };
+    xpButton13->OnClick = [this] { ShowManagerTab(context_.frmMain->TabSheet2); };
     xpButton25->OnClick = [this] { context_.FormL->Show(); };
     Button17->OnClick = [this] { Close(); };
     Button3->OnClick = [this] { context_.State.AbortRequested = true; };
@@ -92,6 +102,7 @@ void TForm1::ShowDatabaseDate()
 {
     const std::string text =
         context_.Text(Msg::LastUpdate) + DatabaseDate(context_.State.DatabaseStream, context_.Text(Msg::ErrorCaption));
+    sb1->SetPanelFitText(2, context_.Text(Msg::LastUpdate) + WidestDatabaseDate);
     sb1->SetPanelText(2, text);
     Label2->SetCaption(text);
 }

@@ -111,6 +111,9 @@ public:
     std::vector<std::pair<std::string, std::string>> CheckedStartupRows() const;
 
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
+    // The widest database date status panel 2 shows whole after message 62: a date and
+    // an update number of five digits.
+    static constexpr char WidestDatabaseDate[] = "28.09.2028, Upd 99999";
 
 private:
     void CreateHomePage(TPage* page);
@@ -119,6 +122,7 @@ private:
     void CreateAboutPage(TPage* page);
     void BindCommands();
     void ShowHintOnMove(TControl* control, Msg row);
+    void ShowManagerTab(TTabSheet* sheet);
 
     AppContext& context_;
     bool scanningLineShown_ = false;

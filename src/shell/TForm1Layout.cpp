@@ -109,7 +109,8 @@ void TForm1::CreateAboutPage(TPage* page)
     Image2->Picture = "MAINICON";
     Label5 = Place<TLabel>("Label5", page, "Pyrafix Pro v4 - SE", 110, 40, 480, 24);
     Label5->Bold = true;
-    Label6 = Place<TLabel>("Label6", page, "Malware detection and removal for Windows XP and Vista.", 110, 70, 480, 18);
+    Label6 = Place<TLabel>("Label6", page, "Malware detection and removal for 64-bit Windows Vista and later.", 110, 70,
+                           480, 18);
     Label7 = Place<TLabel>("Label7", page, "Copyright (C) Zentrova. All rights reserved.", 110, 92, 480, 18);
     Label8 = Place<TLabel>("Label8", page, "Send us the files we miss and the errors you meet:", 110, 140, 480, 18);
     xpButton1 = Place<TxpButton>("xpButton1", page, "Report bug", 110, 166, 150, ButtonHeight);
@@ -131,6 +132,7 @@ TForm1::TForm1(TComponent* owner, std::string name, AppContext& context)
     sb1 = Place<TStatusBar>("sb1", this, "", 0, PageHeight, PageWidth, 22);
     sb1->AddPanel(300);
     sb1->AddPanel(160, "Pyrafix Pro v4 - SE");
+    sb1->SetPanelFitText(1, sb1->PanelText(1));
     sb1->AddPanel(180);
 
     MainMenu1 = Make<TMainMenu>("MainMenu1");

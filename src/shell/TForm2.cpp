@@ -18,6 +18,8 @@ TForm2::TForm2(TComponent* owner, std::string name, AppContext& context)
     c1->SetChecked(true);
     Timer1 = Make<TTimer>("Timer1");
     Timer1->SetInterval(1000);
+    DefaultButton = Button1;
+    EscapeCloses = true;
 
     OnCreate = [this] { FormCreate(); };
     OnShow = [this] { FormShow(); };

@@ -17,6 +17,8 @@ TFormL::TFormL(TComponent* owner, std::string name, AppContext& context)
     Save1 = Make<TSaveDialog>("Save1");
     Save1->Title = "Save default language";
     Save1->FileName = "Default.txt";
+    DefaultButton = xpButton1;
+    EscapeCloses = true;
 
     List1->OnSelectItem = [this](int, bool) { UpdateApply(); };
     OnCreate = [this] { UpdateApply(); };

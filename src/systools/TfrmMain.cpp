@@ -18,6 +18,7 @@ TfrmMain::TfrmMain(TComponent* owner, std::string name, AppContext& context)
 {
     SetCaption("Runtime & Process Manager");
     SetBounds(0, 0, 640, 470);
+    EscapeCloses = true;
     ImageList1 = Make<TImageList>("ImageList1");
     for (const char* image :
          {"IMG_PROGRAM", "IMG_DETAILS", "IMG_REMOVE", "IMG_SERVICE", "IMG_MANUAL", "IMG_AUTOMATIC", "IMG_NONMS"})

@@ -2,9 +2,11 @@
 
 #include <stdexcept>
 
+#include "ui/CaptionText.h"
+
 void TStatusBar::AddPanel(int width, const std::string& text)
 {
-    panels_.push_back({text, width});
+    panels_.push_back({text, width, std::string()});
     Notify(Aspect::Panels);
 }
 
@@ -17,8 +19,18 @@ const std::string& TStatusBar::PanelText(int index) const
 
 void TStatusBar::SetPanelText(int index, const std::string& text)
 {
-    PanelText(index);
+    if (PanelText(index) == text)
+        return;
     panels_[index].Text = text;
+    Notify(Aspect::Panels);
+}
+
+void TStatusBar::SetPanelFitText(int index, const std::string& text)
+{
+    PanelText(index);
+    if (panels_[index].FitText == text)
+        return;
+    panels_[index].FitText = text;
     Notify(Aspect::Panels);
 }
 
@@ -54,12 +66,6 @@ void TNotebook::SetPageIndex(int index)
     Notify(Aspect::Page);
 }
 
-void TNotebook::Enter()
-{
-    if (OnEnter)
-        OnEnter();
-}
-
 void TPageControl::AddSheet(TTabSheet* sheet)
 {
     sheet->SetVisible(sheets_.empty());
@@ -77,4 +83,21 @@ void TPageControl::SetActivePageIndex(int index)
     Notify(Aspect::Page);
     if (OnChange)
         OnChange();
+}
+
+void TPageControl::SelectNextSheet(bool forward)
+{
+    const int count = static_cast<int>(sheets_.size());
+    if (count > 1)
+        SetActivePageIndex((active_ + (forward ? 1 : count - 1)) % count);
+}
+
+bool TPageControl::SelectSheetByMnemonic(char key)
+{
+    for (size_t i = 0; i < sheets_.size(); ++i)
+        if (IsMnemonic(sheets_[i]->Caption(), key)) {
+            SetActivePageIndex(static_cast<int>(i));
+            return true;
+        }
+    return false;
 }

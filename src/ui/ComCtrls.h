@@ -12,12 +12,17 @@ public:
     struct Panel {
         std::string Text;
         int Width = 100; // the last panel takes the rest
+        // The widest text the panel must show whole; a renderer widens the panel to
+        // it, taking the room from the first panel. Longer texts end in "...".
+        std::string FitText;
     };
     void AddPanel(int width, const std::string& text = "");
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     const std::string& PanelText(int index) const;
     int PanelWidth(int index) const { return panels_.at(index).Width; }
+    const std::string& PanelFitText(int index) const { return panels_.at(index).FitText; }
     void SetPanelText(int index, const std::string& text);
+    void SetPanelFitText(int index, const std::string& text);
     bool SimplePanel = false;
     const std::string& SimpleText() const { return simpleText_; }
     void SetSimpleText(const std::string& text);
@@ -56,7 +61,6 @@ public:
     int PageCount() const { return static_cast<int>(pages_.size()); }
     int PageIndex() const { return pageIndex_; }
     void SetPageIndex(int index);
-    void Enter(); // the notebook received the focus
 
 private:
     std::vector<TPage*> pages_;
@@ -78,6 +82,10 @@ public:
     const std::vector<TTabSheet*>& Sheets() const { return sheets_; }
     int ActivePageIndex() const { return active_; }
     void SetActivePageIndex(int index);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or the previous tab, round the end.
+    void SelectNextSheet(bool forward);
+    // Alt and a letter: the tab whose caption underlines that letter; false when none does.
+    bool SelectSheetByMnemonic(char key);
     TNotifyEvent OnChange;
 
 private:

@@ -96,3 +96,9 @@ void TControl::MouseMove()
     if (OnMouseMove)
         OnMouseMove();
 }
+
+void TControl::Enter()
+{
+    if (OnEnter)
+        OnEnter();
+}

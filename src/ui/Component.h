@@ -10,7 +10,22 @@ class TControl;
 using TNotifyEvent = std::function<void()>;
 
 // What changed on a component, so a renderer updates only that.
-enum class Aspect { Caption, Hint, Enabled, Visible, Bounds, Items, Checked, Selection, Position, Page, Panels, Timer };
+enum class Aspect {
+    Caption,
+    Hint,
+    Enabled,
+    Visible,
+    Bounds,
+    Items,
+    Checked,
+    Selection,
+    Position,
+    Page,
+    Panels,
+    Timer,
+    Front,     // a form that is already showing comes to the front
+    LineAdded, // a memo got one more line at its end
+};
 
 // Base of everything a form holds. An owner destroys what it owns; owned
 // components keep their creation order, which language files rely on.
@@ -80,7 +95,10 @@ public:
     // The mouse moved over the control (renderers call it; tests may too).
     void MouseMove();
     TNotifyEvent OnMouseMove;
-    TNotifyEvent OnEnter; // the control received the focus
+    // The focus came into the control, or into one of the controls it holds, from
+    // outside it (TForm::FocusMoved calls it).
+    void Enter();
+    TNotifyEvent OnEnter;
 
 protected:
     virtual void VisibilityChanged() {}

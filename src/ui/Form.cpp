@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include <vector>
+
 #include "ui/Application.h"
 
 TForm::TForm(TComponent* owner, std::string name) : TControl(owner, std::move(name), nullptr)
@@ -7,9 +9,19 @@ TForm::TForm(TComponent* owner, std::string name) : TControl(owner, std::move(na
     SetVisible(false);
 }
 
+TForm* TForm::OwnerForm() const
+{
+    TApplication* app = Application();
+    TForm* main = app ? app->MainForm() : nullptr;
+    return main == this ? nullptr : main;
+}
+
 void TForm::Show()
 {
-    SetVisible(true);
+    if (Visible())
+        Notify(Aspect::Front);
+    else
+        SetVisible(true);
 }
 
 void TForm::Hide()
@@ -41,4 +53,30 @@ void TForm::Resize(int width, int height)
     Height = height;
     if (OnResize)
         OnResize();
+}
+
+void TForm::FocusMoved(TControl* control)
+{
+    if (control == activeControl_)
+        return;
+    const TControl* before = activeControl_;
+    activeControl_ = control;
+    const auto holds = [](const TControl* outer, const TControl* inner) {
+        for (; inner; inner = inner->Parent())
+            if (inner == outer)
+                return true;
+        return false;
+    };
+    std::vector<TControl*> entered;
+    for (TControl* at = control; at && at != this && !holds(at, before); at = at->Parent())
+        entered.push_back(at);
+    for (auto at = entered.rbegin(); at != entered.rend(); ++at)
+        (*at)->Enter();
+}
+
+TForm* FormOf(TControl* control)
+{
+    while (control && control->Parent())
+        control = control->Parent();
+    return dynamic_cast<TForm*>(control);
 }

@@ -4,6 +4,7 @@
 
 #include "ui/Component.h"
 
+class TButton;
 class TMainMenu;
 
 // A top-level window. Forms are owned by the application; their controls by them.
@@ -17,7 +18,17 @@ public:
     bool CenterOnScreen = true;
     bool Resizable = false;
     TMainMenu* Menu = nullptr;
+    // Enter presses this button, unless another push button has the focus; null:
+    // the form has no default button, and no button looks like one.
+    TButton* DefaultButton = nullptr;
+    // Esc closes the form; set for windows whose closing changes nothing.
+    bool EscapeCloses = false;
 
+    // The window this one belongs to: the main form, for every other form. An owned
+    // window stays in front of its owner and is minimised and restored with it.
+    TForm* OwnerForm() const;
+
+    // Shows the form; one that is already showing comes to the front and takes the focus.
     void Show();
     void Hide();
     // Asks OnCloseQuery, then runs OnClose and hides; closing the main form ends
@@ -44,6 +55,19 @@ public:
     bool Perform(unsigned message) { return OnMessage && OnMessage(message); }
     std::function<bool()> OnCloseQuery; // false keeps the form open
 
+    // The control that has, or last had, the focus in this form; null before any had it.
+    TControl* ActiveControl() const { return activeControl_; }
+    // The focus moved to `control`, one of this form's (renderers report it): the
+    // controls holding it that did not hold the focus before get OnEnter, outermost
+    // first, the control itself last.
+    void FocusMoved(TControl* control);
+
 protected:
     void VisibilityChanged() override;
+
+private:
+    TControl* activeControl_ = nullptr;
 };
+
+// The form a control lies on; null for a control outside any form.
+TForm* FormOf(TControl* control);

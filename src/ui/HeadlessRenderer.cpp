@@ -1,5 +1,6 @@
 #include "ui/HeadlessRenderer.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/Application.h"
@@ -10,10 +11,16 @@ void HeadlessRenderer::FormCreated(TForm&) {}
 
 void HeadlessRenderer::Changed(TComponent& component, Aspect aspect)
 {
-    if (aspect != Aspect::Visible)
+    auto* form = dynamic_cast<TForm*>(&component);
+    if (!form || (aspect != Aspect::Visible && aspect != Aspect::Front))
         return;
-    if (auto* form = dynamic_cast<TForm*>(&component); form && form->Visible())
+    if (aspect == Aspect::Visible && form->Visible())
         transcript_.push_back("[form] " + form->Caption());
+    stack_.erase(std::remove(stack_.begin(), stack_.end(), form), stack_.end());
+    if (form->Visible())
+        stack_.push_back(form);
+    const auto layer = [](const TForm* f) { return f->StayOnTop ? 2 : f->OwnerForm() ? 1 : 0; };
+    std::stable_sort(stack_.begin(), stack_.end(), [&](const TForm* a, const TForm* b) { return layer(a) < layer(b); });
 }
 
 int HeadlessRenderer::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags)

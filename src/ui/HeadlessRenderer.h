@@ -27,6 +27,9 @@ public:
     // Every text shown to the user, one line each: boxes, dialogs, shown forms.
     const std::vector<std::string>& Transcript() const { return transcript_; }
     size_t PendingAnswers() const { return answers_.size(); }
+    // The showing form in front of all others, as windows stack: forms that stay on
+    // top above the rest, owned forms above their owner, the last raised first.
+    TForm* FrontForm() const { return stack_.empty() ? nullptr : stack_.back(); }
 
     void FormCreated(TForm& form) override;
     void Changed(TComponent& component, Aspect aspect) override;
@@ -35,7 +38,11 @@ public:
     void ProcessMessages() override;
     void Run() override;
     void WakeUp() override {}
-    void Shutdown() override { app_ = nullptr; }
+    void Shutdown() override
+    {
+        app_ = nullptr;
+        stack_.clear();
+    }
 
 private:
     TApplication* app_ = nullptr;
@@ -43,4 +50,5 @@ private:
     std::deque<std::optional<std::string>> files_;
     std::vector<ShownBox> boxes_;
     std::vector<std::string> transcript_;
+    std::vector<TForm*> stack_; // showing forms, back to front
 };

@@ -28,7 +28,7 @@ void TCheckBox::Click()
 void TMemo::Add(const std::string& line)
 {
     lines_.push_back(line);
-    Notify(Aspect::Items);
+    Notify(Aspect::LineAdded);
 }
 
 void TMemo::Clear()

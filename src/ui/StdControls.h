@@ -69,6 +69,7 @@ public:
     using TControl::TControl;
     const char* ClassName() const override { return "TMemo"; }
     const std::vector<std::string>& Lines() const { return lines_; }
+    // Appends a line; the renderer scrolls to it, so a log shows its newest line.
     void Add(const std::string& line);
     void Clear();
     void SetText(const std::string& text); // CR LF separated

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "TestFolder.h"
+#include "WindowProbe.h"
 #include "core/DatabaseText.h"
+#include "core/StartupTags.h"
+#include "core/UpperFilters.h"
 #include "database/DatabaseFile.h"
+#include "platform/LocalTime.h"
 #include "platform/RegistryKey.h"
 #include "quarantine/TForm9.h"
 #include "shell/AppContext.h"
@@ -16,6 +22,7 @@
 #include "systools/TfrmMain.h"
 #include "ui/Application.h"
 #include "ui/HeadlessRenderer.h"
+#include "ui/win32/Win32Renderer.h"
 
 namespace {
 
@@ -43,6 +50,36 @@ void CopyDatabase(const std::string& folder)
 {
     std::filesystem::copy_file(ProgramFolder() + "files.dat", folder + "\\files.dat");
 }
+
+// The same windows as real windows, at the given DPI (0: the screen's). The start-up
+// timers are stopped once the main window shows.
+struct RealShell {
+    explicit RealShell(const TestFolder& folder, int dpi = 0, const std::string& key = "")
+        : renderer(GetModuleHandleA(nullptr), dpi)
+    {
+        renderer.Attach(app);
+        CopyDatabase(folder.Path());
+        context.Env.ProgramFolder = folder.Path() + "\\";
+        context.Env.WindowsName = Xp;
+        context.Env.OpenDocument = [](const std::string&) {};
+        context.Env.ActionDialogKey = key;
+        CreateAppWindows(context);
+    }
+    void ShowMain()
+    {
+        Main().Show();
+        Main().Timer3->SetEnabled(false);
+        context.Form2->Timer1->SetEnabled(false);
+        Pump();
+    }
+    void Pump() { app.ProcessMessages(); }
+    HWND Window(const TComponent* component) const { return renderer.WindowOf(component); }
+    TForm1& Main() { return *context.Form1; }
+    Win32Renderer renderer;
+    TApplication app{&renderer};
+    SharedState state;
+    AppContext context{app, state, {}};
+};
 
 std::string TestKey()
 {
@@ -265,6 +302,208 @@ TEST(ShellWindows, TheActionDialogButtonsLeadToTheirCommands)
     EXPECT_TRUE(shell.context.FormR->Visible());
     EXPECT_FALSE(dialog.Visible());
     EXPECT_TRUE(main.Enabled());
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+}
+
+TEST(ShellWindows, OtherWindowsBelongToTheMainOneAndComeToTheFrontWhenShownAgain)
+{
+    TestFolder folder;
+    CopyDatabase(folder.Path());
+    Shell shell(folder.Path());
+    CreateAppWindows(shell.context);
+    TForm1& main = *shell.context.Form1;
+    for (const auto& component : shell.app.Components()) {
+        auto& form = dynamic_cast<TForm&>(*component);
+        EXPECT_EQ(form.OwnerForm(), &form == &main ? nullptr : &main) << form.Caption();
+    }
+
+    main.Show();
+    main.xpButton6->Click();
+    main.Button10->Click();
+    EXPECT_EQ(shell.renderer.FrontForm(), shell.context.FormR);
+    main.xpButton6->Click(); // "Quarantine" again: the open window comes to the front
+    EXPECT_EQ(shell.renderer.FrontForm(), shell.context.Form9);
+    EXPECT_EQ(
+        std::count(shell.renderer.Transcript().begin(), shell.renderer.Transcript().end(), "[form] Quarantine Manager"),
+        1);
+    // The language window stays on top of them all.
+    main.Button18->Click();
+    main.xpButton25->Click();
+    main.Button19->Click();
+    main.xpButton6->Click();
+    EXPECT_EQ(shell.renderer.FrontForm(), shell.context.FormL);
+}
+
+TEST(ShellWindows, DetailsOpensTheManagerWindowOnTheTabOfItsPage)
+{
+    TestFolder folder;
+    CopyDatabase(folder.Path());
+    Shell shell(folder.Path());
+    CreateAppWindows(shell.context);
+    TForm1& main = *shell.context.Form1;
+    TfrmMain& manager = *shell.context.frmMain;
+    main.Show();
+    const struct {
+        int page;
+        TButton* details;
+        TTabSheet* tab;
+    } cases[] = {
+        {TForm1::StartupPage, main.xpButton14, manager.TabSheet1},
+        {TForm1::ServicePage, main.xpButton13, manager.TabSheet2},
+    };
+    for (const auto& c : cases) {
+        manager.Hide();
+        manager.PageControl->SetActivePageIndex(2);
+        main.ShowPage(c.page);
+        c.details->Click();
+        EXPECT_TRUE(manager.Visible()) << c.details->Name();
+        EXPECT_EQ(manager.PageControl->Sheets().at(manager.PageControl->ActivePageIndex()), c.tab) << c.details->Name();
+    }
+}
+
+TEST(ShellWindows, RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost)
+{
+    TestFolder folder;
+    RealShell shell(folder);
+    HWND main = shell.Window(shell.context.Form1);
+    ASSERT_TRUE(main);
+    std::set<std::string> topmost;
+    for (const auto& component : shell.app.Components()) {
+        auto* form = dynamic_cast<TForm*>(component.get());
+        HWND window = shell.Window(form);
+        ASSERT_TRUE(window) << form->Caption();
+        EXPECT_EQ(GetWindow(window, GW_OWNER), window == main ? nullptr : main) << form->Caption();
+        EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_CHILD) << form->Caption();
+        if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)
+            topmost.insert(form->Caption());
+    }
+    EXPECT_EQ(topmost, (std::set<std::string>{"Log Optimizer", "Select language"}));
+}
+
+TEST(ShellWindows, TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus)
+{
+    TestFolder folder;
+    RealShell shell(folder);
+    TForm1& main = shell.Main();
+    int processRefreshes = 0, startupRefreshes = 0;
+    main.Button12->OnClick = [&] { ++processRefreshes; };
+    main.Button15->OnClick = [&] { ++startupRefreshes; };
+    shell.ShowMain();
+    EXPECT_EQ(GetFocus(), shell.Window(main.Button4)); // the first control of the home page
+    EXPECT_EQ(processRefreshes, 1);
+    EXPECT_EQ(startupRefreshes, 1);
+    // Moving on inside the pages is no new entry.
+    probe::PressKey([&] { shell.Pump(); }, VK_TAB);
+    EXPECT_EQ(GetFocus(), shell.Window(main.Button7));
+    main.Button9->Click();
+    shell.Pump();
+    EXPECT_TRUE(IsChild(shell.Window(main.Note1->Page(TForm1::StartupPage)), GetFocus()));
+    EXPECT_EQ(startupRefreshes, 1);
+}
+
+TEST(ShellWindows, TextsFitTheirPlacesAt96And144Dpi)
+{
+    const std::string path = "C:\\Documents and Settings\\All Users\\Application Data\\Pyrafix Tests\\"
+                             "A folder with a long name\\another one\\pyrafix-long-name.exe";
+    for (int dpi : {96, 144}) {
+        TestFolder folder;
+        RealShell shell(folder, dpi);
+        TForm1& main = shell.Main();
+        shell.ShowMain();
+        const std::string date = shell.state.Messages.Text(Msg::LastUpdate) + TForm1::WidestDatabaseDate;
+        main.sb1->SetPanelText(2, date);
+        main.sb1->SetPanelText(0, "Scanning " + path);
+        HWND bar = shell.Window(main.sb1);
+        const std::vector<std::string> panels = probe::StatusPanels(bar);
+        ASSERT_EQ(panels.size(), 3u) << dpi;
+        EXPECT_EQ(panels[1], "Pyrafix Pro v4 - SE") << dpi;
+        EXPECT_EQ(panels[2], date) << dpi;
+        RECT part = {};
+        SendMessageA(bar, SB_GETRECT, 2, reinterpret_cast<LPARAM>(&part));
+        // The panel's frame and the margin before its text take a few pixels.
+        EXPECT_LE(shell.renderer.TextWidth(bar, date) + shell.renderer.Scale(6), part.right - part.left) << dpi;
+
+        const std::string name = "\\pyrafix-long-name.exe";
+        ASSERT_GT(panels[0].size(), name.size()) << dpi;
+        EXPECT_EQ(panels[0].substr(panels[0].size() - name.size()), name) << dpi;
+        EXPECT_NE(panels[0].find("...\\"), std::string::npos) << panels[0];
+        SendMessageA(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+        EXPECT_LE(shell.renderer.TextWidth(bar, panels[0]), part.right - part.left) << dpi;
+
+        // The quarantine's date of its widest form, as the store writes it, and the
+        // manager window's one-row notes.
+        const SYSTEMTIME late = {2028, 12, 4, 28, 23, 58, 59, 0};
+        const std::string added = ShortDateText(late) + ", " + LongTimeText(late);
+        TForm9& quarantine = *shell.context.Form9;
+        TfrmMain& manager = *shell.context.frmMain;
+        quarantine.List1->Add({path, {"Sys32.Worm", added}, true});
+        manager.ListView1_2->Clear();
+        manager.ListView1_2->Add({NoStartupProgramText, {}});
+        manager.ListView3->Clear();
+        manager.ListView3->Add({NoKeyboardFilterText, {}});
+        const struct {
+            TListView* list;
+            int column;
+            std::string text;
+        } cells[] = {{quarantine.List1, 2, added},
+                     {manager.ListView1_2, 0, NoStartupProgramText},
+                     {manager.ListView3, 0, NoKeyboardFilterText}};
+        for (const auto& cell : cells) {
+            // Wide enough by the list's own measure of the cells' text, icons and margins.
+            HWND list = shell.Window(cell.list);
+            const int width = ListView_GetColumnWidth(list, cell.column);
+            ListView_SetColumnWidth(list, cell.column, LVSCW_AUTOSIZE);
+            EXPECT_GE(width, ListView_GetColumnWidth(list, cell.column)) << cell.text << " at " << dpi;
+        }
+    }
+}
+
+TEST(ShellWindows, TheRealActionDialogAnswersEnterAndEsc)
+{
+    TestFolder folder;
+    const std::string key = TestKey();
+    RealShell shell(folder, 0, key);
+    TForm1& main = shell.Main();
+    TForm2& dialog = *shell.context.Form2;
+    shell.ShowMain();
+    int scans = 0;
+    main.Button1->OnClick = [&] { ++scans; };
+    const auto pump = [&] { shell.Pump(); };
+    const auto looksDefault = [&](TButton* button) {
+        return (GetWindowLongA(shell.Window(button), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    };
+
+    dialog.Show();
+    pump();
+    ASSERT_EQ(GetFocus(), shell.Window(dialog.Button1));
+    probe::PressKey(pump, VK_RETURN);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(scans, 1);
+    EXPECT_EQ(main.Note1->PageIndex(), TForm1::ScanPage);
+
+    // Off the buttons, Enter presses "Scan for viruses", the one button drawn as the default.
+    dialog.Show();
+    SetFocus(shell.Window(dialog.c1));
+    pump();
+    EXPECT_TRUE(looksDefault(dialog.Button1));
+    EXPECT_FALSE(looksDefault(dialog.Button3));
+    EXPECT_FALSE(looksDefault(dialog.Button2));
+    probe::PressKey(pump, VK_RETURN);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(scans, 2);
+    EXPECT_TRUE(dialog.c1->Checked());
+
+    // Esc closes it as its close box does: the main window is usable again and the box is stored.
+    dialog.Show();
+    pump();
+    EXPECT_FALSE(main.Enabled());
+    dialog.c1->Click();
+    probe::PressKey(pump, VK_ESCAPE);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(IsWindowVisible(shell.Window(&dialog)));
+    EXPECT_TRUE(main.Enabled());
+    EXPECT_EQ(scans, 2);
+    EXPECT_FALSE(ReadShowActionDialog(key, true));
     RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
 }
 

@@ -172,6 +172,28 @@ TEST(SystemToolWindows, StartupFilesPageDeletesTheCheckedValue)
     EXPECT_EQ(w.renderer.Boxes()[1].Flags, unsigned(mbIconInformation));
 }
 
+TEST(SystemToolWindows, TheStartupFilesPageIsFilledOnceThePagesGetTheFocus)
+{
+    PlantedValue value;
+    const std::string data = "\"C:\\Pyrafix Tests\\entered.exe\" /start";
+    {
+        RegKey run;
+        ASSERT_TRUE(run.Create(HKEY_CURRENT_USER, RunKey));
+        ASSERT_TRUE(run.WriteString(value.name, data));
+    }
+    Windows w;
+    TForm1& main = w.Main();
+    EXPECT_EQ(main.List3->Count(), 0);
+    // The focus lands on the home page's first button as the window comes up.
+    main.FocusMoved(main.Button4);
+    main.Button9->Click();
+    const int row = IndexOf(*main.List3, value.name);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(main.List3->Item(row).SubItems, std::vector<std::string>{data});
+    EXPECT_EQ(w.state.StartupRecords.size(), static_cast<size_t>(main.List3->Count()));
+    EXPECT_GT(main.List2->Count(), 0); // and the process page
+}
+
 TEST(SystemToolWindows, StartupTabDisablesEnablesAndRemovesARunValue)
 {
     PlantedValue value;

@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "ui/Application.h"
+#include "ui/CaptionText.h"
 #include "ui/ComCtrls.h"
 #include "ui/Form.h"
 #include "ui/HeadlessRenderer.h"
@@ -200,6 +201,106 @@ TEST_F(ComponentModel, ClosingTheMainFormTerminatesAndCloseQueryCanRefuse)
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(form->Visible());
     EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(ComponentModel, FocusEntersEachHolderOnceFromOutsideOutermostFirst)
+{
+    auto* outer = form->Place<TPanel>("Outer", form, "", 0, 0, 100, 100);
+    auto* inner = form->Place<TPanel>("Inner", outer, "", 0, 0, 50, 50);
+    auto* deep = form->Place<TButton>("Deep", inner, "", 0, 0, 10, 10);
+    auto* side = form->Place<TButton>("Side", outer, "", 0, 60, 10, 10);
+    std::vector<std::string> entered;
+    for (TControl* control : std::initializer_list<TControl*>{outer, inner, deep, side, form->Button1})
+        control->OnEnter = [&entered, control] { entered.push_back(control->Name()); };
+    form->FocusMoved(deep);
+    form->FocusMoved(deep);
+    form->FocusMoved(side);
+    form->FocusMoved(form->Button1);
+    form->FocusMoved(deep);
+    EXPECT_EQ(entered,
+              (std::vector<std::string>{"Outer", "Inner", "Deep", "Side", "Button1", "Outer", "Inner", "Deep"}));
+    EXPECT_EQ(form->ActiveControl(), deep);
+    EXPECT_EQ(FormOf(deep), form);
+}
+
+TEST_F(ComponentModel, ShowingAShownFormBringsItToTheFrontAboveItsOwner)
+{
+    auto* second = app.CreateForm<SampleForm>("Form2");
+    auto* third = app.CreateForm<SampleForm>("Form3");
+    auto* onTop = app.CreateForm<SampleForm>("Form4");
+    onTop->StayOnTop = true;
+    EXPECT_EQ(form->OwnerForm(), nullptr);
+    EXPECT_EQ(second->OwnerForm(), form);
+    int shows = 0;
+    second->OnShow = [&] { ++shows; };
+    form->Show();
+    second->Show();
+    third->Show();
+    EXPECT_EQ(renderer.FrontForm(), third);
+    second->Show();
+    EXPECT_EQ(renderer.FrontForm(), second);
+    EXPECT_EQ(shows, 1); // already showing: only raised
+    form->Show();        // an owner never covers what it owns
+    EXPECT_EQ(renderer.FrontForm(), second);
+    onTop->Show();
+    third->Show();
+    EXPECT_EQ(renderer.FrontForm(), onTop);
+    onTop->Hide();
+    EXPECT_EQ(renderer.FrontForm(), third);
+}
+
+TEST_F(ComponentModel, TabsSwitchRoundTheEndAndByTheirUnderlinedLetter)
+{
+    auto* pages = form->Place<TPageControl>("Pages", form, "", 0, 0, 100, 100);
+    for (const char* caption : {"&Startup Programs", "Services &Manager", "&Keyboard Filter / Win.ini && System.ini"})
+        pages->AddSheet(form->Place<TTabSheet>(caption, pages, caption, 0, 0, 10, 10));
+    pages->SelectNextSheet(false);
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    pages->SelectNextSheet(true);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_TRUE(pages->SelectSheetByMnemonic('m'));
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_TRUE(pages->SelectSheetByMnemonic('K'));
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    EXPECT_FALSE(pages->SelectSheetByMnemonic('w'));
+    EXPECT_FALSE(pages->SelectSheetByMnemonic(' '));
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+
+    const struct {
+        const char* caption;
+        char key;
+        bool chooses;
+    } mnemonics[] = {{"&Yes", 'y', true},
+                     {"&Yes", 'Y', true},
+                     {"Worms && Viruses", 'v', false},
+                     {"Win.ini && &Sys", 's', true},
+                     {"Trailing&", 'g', false},
+                     {"No letter", 'n', false}};
+    for (const auto& m : mnemonics)
+        EXPECT_EQ(IsMnemonic(m.caption, m.key), m.chooses) << m.caption << " " << m.key;
+}
+
+TEST(CaptionText, LongTextsEndInAnEllipsisAndPathsKeepTheirFileName)
+{
+    // One unit a character, so the widths read as lengths.
+    const auto length = [](const std::string& text) { return static_cast<int>(text.size()); };
+    const struct {
+        const char* text;
+        int width;
+        const char* shown;
+    } cases[] = {
+        {"Last Update: 10.12.2026, Upd 1", 30, "Last Update: 10.12.2026, Upd 1"},
+        {"Last Update: 10.12.2026, Upd 1", 20, "Last Update: 10.1..."},
+        {"Last Update: 2026-12-10          ", 23, "Last Update: 2026-12-10          "},
+        {"Scanning C:\\WINDOWS\\system32\\drivers\\evil.sys", 30, "Scanning C:\\WINDOW...\\evil.sys"},
+        {"C:\\a\\a-file-name-longer-than-the-panel.exe", 20, "C:\\a\\a-file-name-..."},
+        {"abc", 2, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string shown = FitWithEllipsis(c.text, c.width, length);
+        EXPECT_EQ(shown, c.shown) << c.text;
+        EXPECT_LE(length(shown.substr(0, shown.find_last_not_of(' ') + 1)), c.width) << c.text;
+    }
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // Making and updating the native control of each model class.
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/Application.h"
+#include "ui/CaptionText.h"
 #include "ui/ComCtrls.h"
 #include "ui/Form.h"
 #include "ui/ListView.h"
@@ -9,8 +11,6 @@
 #include "ui/Misc.h"
 #include "ui/StdControls.h"
 #include "ui/win32/Win32Renderer.h"
-
-#include <shellapi.h>
 
 #include <shellapi.h>
 
@@ -69,6 +69,20 @@ std::string MemoText(const TMemo& memo)
     return text;
 }
 
+// Text nobody can type into leaves Tab, Enter and Esc to the window, so the
+// keyboard moves on instead of staying in the memo.
+LRESULT CALLBACK ReadOnlyMemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DefSubclassProc(window, message, wParam, lParam) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, ReadOnlyMemoProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Room for a status panel's frame and the margins the status bar keeps around its text.
+constexpr int StatusTextPadding = 10;
+
 } // namespace
 
 void Win32Renderer::CreateChildren(TControl& control, HWND parent)
@@ -89,14 +103,22 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
     const std::string caption =
         dynamic_cast<TMemo*>(&control) ? MemoText(static_cast<TMemo&>(control)) : control.Caption();
     const bool container = lstrcmpA(kind.windowClass, ContainerClass) == 0;
-    HWND window =
-        CreateWindowExA(kind.exStyle, kind.windowClass, container ? "" : caption.c_str(),
-                        kind.style | (control.Visible() ? WS_VISIBLE : 0), box.left, box.top, box.right - box.left,
-                        box.bottom - box.top, parent, nullptr, GetModuleHandleA(nullptr), container ? this : nullptr);
+    TForm* form = FormOf(&control);
+    const bool isDefault = form && form->DefaultButton == &control;
+    DWORD style = kind.style | (control.Visible() ? WS_VISIBLE : 0);
+    if (isDefault)
+        style |= BS_DEFPUSHBUTTON;
+    // Each control has an id of its own: the dialog manager finds the default button by it.
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId_++));
+    HWND window = CreateWindowExA(kind.exStyle, kind.windowClass, container ? "" : caption.c_str(), style, box.left,
+                                  box.top, box.right - box.left, box.bottom - box.top, parent, id,
+                                  GetModuleHandleA(nullptr), container ? this : nullptr);
     if (!window)
         throw std::runtime_error("cannot create the control " + control.Name());
     windows_[&control] = window;
     controls_[window] = &control;
+    if (isDefault)
+        defaultLook_[WindowOf(form)] = window;
     const bool bold = (dynamic_cast<TLabel*>(&control) && static_cast<TLabel&>(control).Bold) ||
                       (dynamic_cast<TListView*>(&control) && static_cast<TListView&>(control).BoldFont);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), FALSE);
@@ -110,7 +132,7 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         frames_[&control] = frame;
     } else if (auto* view = dynamic_cast<TListView*>(&control)) {
-        DWORD extended = LVS_EX_DOUBLEBUFFER | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
+        DWORD extended = LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP | (view->CheckBoxes ? LVS_EX_CHECKBOXES : 0) |
                          (view->RowSelect ? LVS_EX_FULLROWSELECT : 0) | (view->GridLines ? LVS_EX_GRIDLINES : 0);
         ListView_SetExtendedListViewStyle(window, extended);
         for (size_t i = 0; i < view->Columns.size(); ++i) {
@@ -153,6 +175,10 @@ void Win32Renderer::CreateControl(TControl& control, HWND parent)
         SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     } else if (auto* box2 = dynamic_cast<TCheckBox*>(&control)) {
         SendMessageA(window, BM_SETCHECK, box2->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (auto* memo = dynamic_cast<TMemo*>(&control)) {
+        SendMessageA(window, EM_SETLIMITTEXT, 0, 0); // a scan log has no length limit
+        if (memo->ReadOnly)
+            SetWindowSubclass(window, ReadOnlyMemoProc, 0, 0);
     }
     CreateChildren(control, window);
     if (auto frame = frames_.find(&control); frame != frames_.end())
@@ -244,9 +270,90 @@ void Win32Renderer::FillListView(TListView& view)
         if (item.Selected)
             ListView_SetItemState(window, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
+    FitColumns(view, window);
     SendMessageA(window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window, nullptr, TRUE);
     filling_ = false;
+}
+
+void Win32Renderer::FitColumns(TListView& view, HWND window)
+{
+    const int count = static_cast<int>(view.Columns.size());
+    std::vector<int> widths, needs;
+    for (int i = 0; i < count; ++i) {
+        widths.push_back(Scale(view.Columns[i].Width));
+        int need = 0;
+        if (view.Count() > 0) {
+            ListView_SetColumnWidth(window, i, LVSCW_AUTOSIZE); // as wide as the widest cell
+            need = ListView_GetColumnWidth(window, i);
+        }
+        needs.push_back(need);
+    }
+    if (count > 0 && view.Count() == 1 && view.Item(0).SubItems.empty()) {
+        // A one-row note ("No startup program found!") has no other cells to keep in view.
+        widths[0] = std::max(widths[0], needs[0]);
+    } else {
+        // Columns that want more than their design share the room the list has left,
+        // those that want least first, so that short texts such as dates come out
+        // whole and no column is pushed out of view. Rows still cut show a tip.
+        RECT client;
+        GetClientRect(window, &client);
+        int room = client.right;
+        for (int width : widths)
+            room -= width;
+        std::vector<int> order(count);
+        for (int i = 0; i < count; ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return needs[a] - widths[a] < needs[b] - widths[b]; });
+        for (int i : order) {
+            const int grow = std::min(needs[i] - widths[i], room);
+            if (grow > 0) {
+                widths[i] += grow;
+                room -= grow;
+            }
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        ListView_SetColumnWidth(window, i, widths[i]);
+}
+
+std::string Win32Renderer::RowTip(TListView& view, HWND window, int row) const
+{
+    // Every cell of the row, one a line, when any of them is cut.
+    const TListItem& item = view.Item(row);
+    std::string tip;
+    bool cut = false;
+    for (size_t i = 0; i < view.Columns.size() && i <= item.SubItems.size(); ++i) {
+        const std::string& cell = i == 0 ? item.Caption : item.SubItems[i - 1];
+        RECT label = {};
+        ListView_GetSubItemRect(window, row, static_cast<int>(i), LVIR_LABEL, &label);
+        cut = cut || ListView_GetStringWidth(window, cell.c_str()) + Scale(12) > label.right - label.left;
+        if (!cell.empty())
+            tip += (tip.empty() ? "" : "\r\n") + cell;
+    }
+    return cut ? tip : std::string();
+}
+
+void Win32Renderer::AppendLine(TMemo& memo, HWND window)
+{
+    // Appended rather than set anew, and scrolled to: a log shows its newest line.
+    const std::string line = (memo.Lines().size() > 1 ? "\r\n" : "") + memo.Lines().back();
+    const int length = GetWindowTextLengthA(window);
+    SendMessageA(window, EM_SETSEL, length, length);
+    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
+    SendMessageA(window, EM_SCROLLCARET, 0, 0);
+}
+
+int Win32Renderer::TextWidth(HWND window, const std::string& text) const
+{
+    HDC dc = GetDC(window);
+    HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, before);
+    ReleaseDC(window, dc);
+    return size.cx;
 }
 
 void Win32Renderer::FillCheckList(TCheckListBox& list)
@@ -274,19 +381,53 @@ void Win32Renderer::FillStatusBar(TControl& control)
     if (!window)
         return;
     SendMessageA(window, SB_SIMPLE, bar.SimplePanel, 0);
+    RECT client;
+    GetClientRect(window, &client);
+    const int barWidth = client.right;
+    const int padding = Scale(StatusTextPadding);
+    // A text longer than its panel ends in "..." (a path loses its middle) instead of
+    // running on under the next panel.
+    const auto fitted = [&](const std::string& text, int width) {
+        return FitWithEllipsis(text, width - padding, [&](const std::string& part) { return TextWidth(window, part); });
+    };
     if (bar.SimplePanel) {
-        SendMessageA(window, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(bar.SimpleText().c_str()));
+        const std::string text = fitted(bar.SimpleText(), barWidth);
+        SendMessageA(window, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
         return;
     }
+    const int count = bar.PanelCount();
+    if (count == 0)
+        return;
+    std::vector<int> widths;
+    for (int i = 0; i < count; ++i) {
+        int width = Scale(bar.PanelWidth(i));
+        if (!bar.PanelFitText(i).empty())
+            width = std::max(width, TextWidth(window, bar.PanelFitText(i)) + padding);
+        widths.push_back(width);
+    }
+    // The last panel takes the rest of the bar; when that is less than its fit text
+    // needs, the first panel gives up the difference.
+    int others = 0;
+    for (int i = 0; i + 1 < count; ++i)
+        others += widths[i];
+    const int lastNeeds = bar.PanelFitText(count - 1).empty() ? 0 : widths[count - 1];
+    if (count > 1 && others + lastNeeds > barWidth) {
+        const int shrunk = std::max(Scale(40), widths[0] - (others + lastNeeds - barWidth));
+        others -= widths[0] - shrunk;
+        widths[0] = shrunk;
+    }
+    widths[count - 1] = std::max(0, barWidth - others);
     std::vector<int> edges;
     int right = 0;
-    for (int i = 0; i < bar.PanelCount(); ++i) {
-        right += Scale(bar.PanelWidth(i));
-        edges.push_back(i + 1 == bar.PanelCount() ? -1 : right);
+    for (int i = 0; i < count; ++i) {
+        right += widths[i];
+        edges.push_back(i + 1 == count ? -1 : right);
     }
     SendMessageA(window, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    for (int i = 0; i < bar.PanelCount(); ++i)
-        SendMessageA(window, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(bar.PanelText(i).c_str()));
+    for (int i = 0; i < count; ++i) {
+        const std::string text = fitted(bar.PanelText(i), widths[i]);
+        SendMessageA(window, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+    }
 }
 
 void Win32Renderer::Update(TComponent& component, Aspect aspect)
@@ -314,14 +455,24 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
         break;
     case Aspect::Enabled:
         EnableWindow(window, control->Enabled());
+        if (!control->Enabled() && !dynamic_cast<TForm*>(control))
+            RefocusIfLost(*control, window);
         break;
     case Aspect::Visible:
         if (dynamic_cast<TForm*>(control) && control->Visible()) {
             ShowWindow(window, SW_SHOW);
-            SetForegroundWindow(window);
+            BringToFront(window);
         } else {
             ShowWindow(window, control->Visible() ? SW_SHOW : SW_HIDE);
+            // Pages are switched as a whole; their notebook looks after the focus then.
+            if (!control->Visible() && !dynamic_cast<TForm*>(control) && !dynamic_cast<TPage*>(control) &&
+                !dynamic_cast<TTabSheet*>(control))
+                RefocusIfLost(*control, window);
         }
+        break;
+    case Aspect::Front:
+        if (dynamic_cast<TForm*>(control) && IsWindowVisible(window))
+            BringToFront(window);
         break;
     case Aspect::Bounds:
         if (!dynamic_cast<TForm*>(control) && !dynamic_cast<TTabSheet*>(control))
@@ -333,8 +484,6 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
     case Aspect::Selection:
         if (auto* memo = dynamic_cast<TMemo*>(control)) {
             SetWindowTextA(window, MemoText(*memo).c_str());
-            SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-            SendMessageA(window, EM_SCROLLCARET, 0, 0);
         } else if (auto* list = dynamic_cast<TCheckListBox*>(control)) {
             FillCheckList(*list);
         } else if (auto* view = dynamic_cast<TListView*>(control)) {
@@ -342,6 +491,10 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
         } else if (auto* box = dynamic_cast<TCheckBox*>(control)) {
             SendMessageA(window, BM_SETCHECK, box->Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         }
+        break;
+    case Aspect::LineAdded:
+        if (auto* memo = dynamic_cast<TMemo*>(control); memo && !memo->Lines().empty())
+            AppendLine(*memo, window);
         break;
     case Aspect::Panels:
         FillStatusBar(*control);
@@ -353,6 +506,7 @@ void Win32Renderer::Update(TComponent& component, Aspect aspect)
     case Aspect::Page:
         if (auto* pages = dynamic_cast<TPageControl*>(control))
             TabCtrl_SetCurSel(window, pages->ActivePageIndex());
+        RefocusIfLost(*control, nullptr);
         break;
     case Aspect::Hint:
     case Aspect::Timer:

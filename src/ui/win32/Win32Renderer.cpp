@@ -50,13 +50,15 @@ void RegisterClassOnce(HINSTANCE instance, const char* name, HBRUSH background, 
 
 } // namespace
 
-Win32Renderer::Win32Renderer(HINSTANCE instance) : instance_(instance)
+Win32Renderer::Win32Renderer(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi)
 {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    if (dpi_ <= 0) {
+        HDC screen = GetDC(nullptr);
+        dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
     if (dpi_ <= 0)
         dpi_ = 96;
     LOGFONTA face = {};
@@ -110,6 +112,9 @@ void Win32Renderer::Shutdown()
     for (auto& [window, images] : rowHeights_)
         ImageList_Destroy(images);
     rowHeights_.clear();
+    focusMemory_.clear();
+    defaultLook_.clear();
+    trackedFocus_ = nullptr;
     app_ = nullptr;
 }
 
@@ -133,7 +138,10 @@ void Win32Renderer::FormCreated(TForm& form)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
-    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height, nullptr,
+    // Owned, not a child: an owned window keeps its own frame but stays in front of
+    // its owner, minimises with it and has no taskbar button of its own.
+    HWND owner = form.OwnerForm() ? WindowOf(form.OwnerForm()) : nullptr;
+    HWND window = CreateWindowExA(exStyle, FormClass, form.Caption().c_str(), style, left, top, width, height, owner,
                                   menu, instance_, this);
     if (!window)
         throw std::runtime_error("cannot create the window " + form.Caption());
@@ -224,23 +232,151 @@ void Win32Renderer::Dispatch(MSG& message)
             }
         }
     }
-    if (message.message == WM_KEYDOWN) {
-        // A list view's key handler may swallow the key before the control sees it.
-        auto found = controls_.find(message.hwnd);
-        auto* view = found == controls_.end() ? nullptr : dynamic_cast<TListView*>(found->second);
-        try {
-            if (view && view->OnKeyDown && view->OnKeyDown(static_cast<int>(message.wParam)))
-                return;
-        } catch (const std::exception& failure) {
-            ReportFailure(failure.what());
+    HWND form = ActiveFormWindow();
+    try {
+        if (form && FormKey(form, message)) {
+            TrackFocus();
             return;
         }
-    }
-    HWND form = ActiveFormWindow();
-    if (form && IsDialogMessageA(form, &message))
+        // A list view's key handler may swallow a key before the control sees it, but
+        // not the keys that move between controls and close windows.
+        const bool navigation = message.wParam == VK_TAB || message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
+        if (message.message == WM_KEYDOWN && !navigation) {
+            auto found = controls_.find(message.hwnd);
+            auto* view = found == controls_.end() ? nullptr : dynamic_cast<TListView*>(found->second);
+            if (view && view->OnKeyDown && view->OnKeyDown(static_cast<int>(message.wParam)))
+                return;
+        }
+    } catch (const std::exception& failure) {
+        ReportFailure(failure.what());
         return;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    }
+    // The dialog manager gives every form Tab, Shift+Tab, Enter (DM_GETDEFID below),
+    // Esc (IDCANCEL) and the Alt letters of buttons.
+    if (!form || !IsDialogMessageA(form, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    TrackFocus();
+}
+
+namespace {
+
+TPageControl* ShownPageControl(TControl& control)
+{
+    if (!control.Showing())
+        return nullptr;
+    if (auto* pages = dynamic_cast<TPageControl*>(&control))
+        return pages;
+    for (TControl* child : control.Children())
+        if (TPageControl* pages = ShownPageControl(*child))
+            return pages;
+    return nullptr;
+}
+
+} // namespace
+
+bool Win32Renderer::FormKey(HWND form, const MSG& message)
+{
+    // The tab control draws the underlined letters of its captions but leaves Alt
+    // and Ctrl+Tab to the window, as property sheets do.
+    const bool ctrlTab = message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0;
+    if ((!ctrlTab && message.message != WM_SYSCHAR) || (message.hwnd != form && !IsChild(form, message.hwnd)))
+        return false;
+    auto found = controls_.find(form);
+    TPageControl* pages = found == controls_.end() ? nullptr : ShownPageControl(*found->second);
+    if (!pages)
+        return false;
+    if (ctrlTab) {
+        pages->SelectNextSheet(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
+    return pages->SelectSheetByMnemonic(static_cast<char>(message.wParam));
+}
+
+void Win32Renderer::TrackFocus()
+{
+    HWND focus = GetFocus();
+    if (focus == trackedFocus_ || !app_)
+        return;
+    trackedFocus_ = focus;
+    TControl* control = nullptr;
+    for (HWND at = focus; at && !control; at = GetParent(at))
+        if (auto found = controls_.find(at); found != controls_.end())
+            control = found->second;
+    TForm* form = FormOf(control);
+    if (!form)
+        return;
+    ShowDefaultButton(*form);
+    if (control == form)
+        return;
+    try {
+        form->FocusMoved(control);
+    } catch (const std::exception& failure) {
+        ReportFailure(failure.what());
+    }
+}
+
+void Win32Renderer::ShowDefaultButton(TForm& form)
+{
+    // Enter presses the push button that has the focus, or else the form's default
+    // button: that one alone is drawn as the default.
+    HWND formWindow = WindowOf(&form);
+    TButton* pressed = form.DefaultButton;
+    if (HWND focus = GetFocus(); focus && IsChild(formWindow, focus))
+        if (auto found = controls_.find(focus); found != controls_.end())
+            if (auto* button = dynamic_cast<TButton*>(found->second))
+                pressed = button;
+    HWND wanted = pressed ? WindowOf(pressed) : nullptr;
+    HWND& drawn = defaultLook_[formWindow];
+    if (drawn == wanted)
+        return;
+    if (drawn && IsWindow(drawn))
+        SendMessageA(drawn, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    if (wanted)
+        SendMessageA(wanted, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    drawn = wanted;
+}
+
+void Win32Renderer::RestoreFocus(HWND form)
+{
+    HWND target = nullptr;
+    if (auto kept = focusMemory_.find(form); kept != focusMemory_.end() && IsWindow(kept->second) &&
+                                             IsChild(form, kept->second) && IsWindowVisible(kept->second) &&
+                                             IsWindowEnabled(kept->second))
+        target = kept->second;
+    if (!target)
+        target = GetNextDlgTabItem(form, nullptr, FALSE);
+    if (target && IsChild(form, target))
+        SetFocus(target);
+}
+
+void Win32Renderer::RefocusIfLost(TControl& control, HWND lost)
+{
+    // Windows drops the focus of a control that is hidden or disabled, which would
+    // leave the keyboard with nothing to work on.
+    HWND form = WindowOf(FormOf(&control));
+    if (!form || GetActiveWindow() != form)
+        return;
+    HWND focus = GetFocus();
+    if (focus && IsChild(form, focus) && IsWindowVisible(focus) && IsWindowEnabled(focus) &&
+        (GetWindowLongA(focus, GWL_STYLE) & WS_TABSTOP))
+        return;
+    if (focus && focus != form && !IsChild(form, focus))
+        return;
+    HWND next = lost ? GetNextDlgTabItem(form, lost, FALSE) : nullptr;
+    if (!next || !IsChild(form, next) || !IsWindowVisible(next) || !IsWindowEnabled(next))
+        next = GetNextDlgTabItem(form, nullptr, FALSE);
+    if (next && IsChild(form, next))
+        SetFocus(next);
+}
+
+void Win32Renderer::BringToFront(HWND form)
+{
+    if (IsIconic(form))
+        ShowWindow(form, SW_RESTORE);
+    SetWindowPos(form, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(form);
 }
 
 void Win32Renderer::ProcessMessages()
@@ -253,6 +389,7 @@ void Win32Renderer::ProcessMessages()
         }
         Dispatch(message);
     }
+    TrackFocus();
 }
 
 void Win32Renderer::Run()
@@ -297,8 +434,19 @@ LRESULT Win32Renderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_COMMAND:
             if (lParam)
                 OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-            else if (auto found = menuCommands_.find(LOWORD(wParam)); found != menuCommands_.end())
+            else if (wParam == IDCANCEL) {
+                // Esc, from the dialog manager.
+                if (auto found = controls_.find(window); found != controls_.end())
+                    if (auto* form = dynamic_cast<TForm*>(found->second); form && form->EscapeCloses)
+                        form->Close();
+            } else if (auto found = menuCommands_.find(LOWORD(wParam)); found != menuCommands_.end())
                 found->second->Click();
+            return 0;
+        case DM_GETDEFID:
+            // Asked by the dialog manager when Enter is pressed off a push button.
+            if (auto drawn = defaultLook_.find(window);
+                drawn != defaultLook_.end() && drawn->second && IsWindow(drawn->second))
+                return MAKELRESULT(GetDlgCtrlID(drawn->second), DC_HASDEFID);
             return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
@@ -306,8 +454,24 @@ LRESULT Win32Renderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
             OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE)
-                activeForm_ = window;
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus && IsChild(window, focus))
+                    focusMemory_[window] = focus;
+                break;
+            }
+            activeForm_ = window;
+            // A form comes back with the control it had the focus on, a new one with
+            // its first control, as dialogs do; not with the focus on the frame.
+            if (!HIWORD(wParam) && controls_.count(window)) {
+                RestoreFocus(window);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            if (controls_.count(window) && dynamic_cast<TForm*>(controls_[window])) {
+                RestoreFocus(window);
+                return 0;
+            }
             break;
         case WM_CLOSE:
             if (auto found = controls_.find(window); found != controls_.end())
@@ -316,8 +480,11 @@ LRESULT Win32Renderer::Handle(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_SIZE:
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 char name[32];
-                if (GetClassNameA(child, name, sizeof(name)) && lstrcmpiA(name, STATUSCLASSNAMEA) == 0)
+                if (GetClassNameA(child, name, sizeof(name)) && lstrcmpiA(name, STATUSCLASSNAMEA) == 0) {
                     SendMessageA(child, WM_SIZE, 0, 0);
+                    if (auto found = controls_.find(child); found != controls_.end())
+                        FillStatusBar(*found->second);
+                }
             }
             break;
         }
@@ -401,6 +568,12 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
         auto& activate = reinterpret_cast<NMITEMACTIVATE&>(header);
         if (activate.iItem >= 0 && activate.iItem < view->Count())
             view->UserDoubleClick(activate.iItem);
+        break;
+    }
+    case LVN_GETINFOTIPA: {
+        auto& tip = reinterpret_cast<NMLVGETINFOTIPA&>(header);
+        if (tip.iItem >= 0 && tip.iItem < view->Count() && tip.pszText && tip.cchTextMax > 0)
+            lstrcpynA(tip.pszText, RowTip(*view, header.hwndFrom, tip.iItem).c_str(), tip.cchTextMax);
         break;
     }
     }

@@ -10,6 +10,7 @@
 
 class TControl;
 class TImageList;
+class TMemo;
 class TListView;
 class TCheckListBox;
 class TMenu;
@@ -24,9 +25,13 @@ class TTimer;
 // on top only where the model does not leave it out.
 UINT MessageBoxStyle(unsigned flags);
 
+// Every form but the main one is owned by the main form's window. The message loop
+// gives every form the keyboard of a dialog: Tab, Enter, Esc, Alt and a letter, and
+// Ctrl+Tab for tabs.
 class Win32Renderer : public Renderer {
 public:
-    explicit Win32Renderer(HINSTANCE instance);
+    // `dpi` 0: the screen's.
+    explicit Win32Renderer(HINSTANCE instance, int dpi = 0);
     ~Win32Renderer() override;
     void Attach(TApplication& app);
 
@@ -43,6 +48,8 @@ public:
     // The window of a component, null when it has none (tests and probes use it).
     HWND WindowOf(const TComponent* component) const;
     int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
+    // The width of a text in the font of a window.
+    int TextWidth(HWND window, const std::string& text) const;
 
     // Window procedure work; public so the procedure can reach it.
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -55,6 +62,9 @@ private:
     void FillListView(TListView& view);
     void FillCheckList(TCheckListBox& list);
     void FillStatusBar(TControl& control);
+    void FitColumns(TListView& view, HWND window);
+    std::string RowTip(TListView& view, HWND window, int row) const;
+    void AppendLine(TMemo& memo, HWND window);
     HIMAGELIST ImagesOf(TImageList* images);
     void AddImage(HIMAGELIST list, const std::string& name);
     HMENU BuildMenu(const TMenu& menu, bool popup);
@@ -64,8 +74,16 @@ private:
     void OnContextMenu(HWND control, LPARAM where);
     void TrackMenu(TPopupMenu& menu, POINT at, HWND owner);
     void Dispatch(MSG& message);
+    bool FormKey(HWND form, const MSG& message);
     void ReportFailure(const char* what);
     HWND ActiveFormWindow() const;
+    // Focus (Win32Renderer.cpp): the model learns where it went, and buttons show
+    // which one Enter presses.
+    void TrackFocus();
+    void ShowDefaultButton(TForm& form);
+    void RestoreFocus(HWND form);
+    void RefocusIfLost(TControl& control, HWND lost);
+    void BringToFront(HWND form);
 
     HINSTANCE instance_;
     TApplication* app_ = nullptr;
@@ -81,6 +99,10 @@ private:
     std::unordered_map<UINT_PTR, TTimer*> timers_;
     std::unordered_map<UINT, TMenuItem*> menuCommands_;
     std::unordered_map<HWND, HIMAGELIST> rowHeights_;
+    std::unordered_map<HWND, HWND> focusMemory_; // form -> the control that had the focus
+    std::unordered_map<HWND, HWND> defaultLook_; // form -> the button drawn as the default
+    HWND trackedFocus_ = nullptr;
     UINT_PTR nextTimer_ = 1;
     UINT nextCommand_ = 1000;
+    int nextControlId_ = 100;
 };
