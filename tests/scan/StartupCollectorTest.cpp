@@ -5,7 +5,6 @@
 #include "database/FileMd5.h"
 #include "platform/RegistryKey.h"
 #include "scan/StartupCollector.h"
-#include "systools/Fixtures.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ const char WindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Wind
 // Puts AppInit_DLLs back as it was when the test ends.
 class SavedAppInit {
 public:
-    SavedAppInit() : lock_("pyrafix-appinit-dlls")
+    SavedAppInit()
     {
         RegKey key;
         had_ = key.Open(HKEY_LOCAL_MACHINE, WindowsKey) && key.ReadString("AppInit_DLLs", value_);
@@ -38,7 +37,6 @@ public:
     }
 
 private:
-    MachineLock lock_;
     bool had_ = false;
     std::string value_;
 };
@@ -71,7 +69,7 @@ TEST(StartupCollector, OneLinePerEntryTaggedAndSorted)
 
     const StringList& entries = state.StartupEntries;
     EXPECT_EQ(entries.IndexOf("Proc " + program + "[" + md5 + "][100]"), CountWithPrefix(entries, "Clsid "));
-    EXPECT_EQ(CountWithPrefix(entries, "Proc "), 1); // two instances, one line
+    EXPECT_EQ(CountWithPrefix(entries, "Proc "), 1);                            // two instances, one line
     EXPECT_GE(entries.IndexOf("RegRun [" + std::string(EmptyMd5) + "][0]"), 0); // the unresolved values, once
     EXPECT_GE(entries.IndexOf("RegRun " + LowerCase(program) + "[" + md5 + "][100]"), 0);
     EXPECT_EQ(CountWithPrefix(entries, "RegRun "), 2);
