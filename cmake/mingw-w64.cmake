@@ -17,4 +17,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 get_filename_component(_pyrafix_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${_pyrafix_root}/scripts/wine")
+# The tests run through scripts/wine in its test mode (see there).
+set(CMAKE_CROSSCOMPILING_EMULATOR "${_pyrafix_root}/scripts/wine;--test")

@@ -52,10 +52,18 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/data/RegBase.rgk)
 add_custom_target(regbase ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/RegBase.rgk)
 
+# Each gtest case becomes a ctest test, listed when ctest starts (a Wine start can take
+# longer than discovery's default 5 seconds on a busy machine).
+set(WINE_TEST_LISTS)
+macro(discover_wine_tests target)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  list(APPEND WINE_TEST_LISTS ${target}_TESTS)
+endmacro()
+
 add_executable(core_tests ${PORTABLE_TEST_SOURCES})
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(core_tests PRIVATE pyrafix_dbtool GTest::gmock GTest::gtest_main)
-gtest_discover_tests(core_tests DISCOVERY_MODE PRE_TEST)
+discover_wine_tests(core_tests)
 
 # Helper programs the tests start (a dummy process, a dummy service, ...).
 file(GLOB fixture_sources CONFIGURE_DEPENDS tests/fixtures/*.cpp)
@@ -82,7 +90,7 @@ foreach(room IN LISTS WINDOWS_ROOMS ITEMS ui)
     if(FIXTURES)
       add_dependencies(${room}_tests ${FIXTURES})
     endif()
-    gtest_discover_tests(${room}_tests DISCOVERY_MODE PRE_TEST)
+    discover_wine_tests(${room}_tests)
   endif()
 endforeach()
 
@@ -111,8 +119,14 @@ if(console_test_sources)
   add_executable(app_tests ${console_test_sources})
   target_include_directories(app_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(app_tests PRIVATE pyrafixc_commands GTest::gtest_main)
-  gtest_discover_tests(app_tests DISCOVERY_MODE PRE_TEST)
+  discover_wine_tests(app_tests)
 endif()
+
+# The tests that change or read one part of the machine never run together: see
+# cmake/wine-test-locks.cmake. Included by ctest after every discovery above.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/wine-test-locks.cmake
+     CONTENT "set(PYRAFIX_TEST_LISTS @WINE_TEST_LISTS@)\ninclude(@CMAKE_SOURCE_DIR@/cmake/wine-test-locks.cmake)\n" @ONLY)
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/wine-test-locks.cmake)
 
 # The program itself: GUI subsystem, with its manifest, icons and version resource.
 add_executable(pyrafix WIN32 src/app/pyrafix/main.cpp data/pyrafix.rc)

@@ -5,7 +5,6 @@
 #include "database/FileMd5.h"
 #include "platform/RegistryKey.h"
 #include "scan/StartupCollector.h"
-#include "systools/Fixtures.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ const char WindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Wind
 // Puts AppInit_DLLs back as it was when the test ends.
 class SavedAppInit {
 public:
-    SavedAppInit() : lock_("pyrafix-appinit-dlls")
+    SavedAppInit()
     {
         RegKey key;
         had_ = key.Open(HKEY_LOCAL_MACHINE, WindowsKey) && key.ReadString("AppInit_DLLs", value_);
@@ -38,7 +37,6 @@ public:
     }
 
 private:
-    MachineLock lock_;
     bool had_ = false;
     std::string value_;
 };

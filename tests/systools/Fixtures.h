@@ -76,23 +76,3 @@ private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
-
-// Serialises the test cases that change one shared thing of the machine (a registry
-// value, an INI file), since the cases run in parallel processes.
-class MachineLock {
-public:
-    explicit MachineLock(const std::string& name) : mutex_(CreateMutexA(nullptr, FALSE, name.c_str()))
-    {
-        WaitForSingleObject(mutex_, 60000);
-    }
-    ~MachineLock()
-    {
-        ReleaseMutex(mutex_);
-        CloseHandle(mutex_);
-    }
-    MachineLock(const MachineLock&) = delete;
-    MachineLock& operator=(const MachineLock&) = delete;
-
-private:
-    HANDLE mutex_;
-};

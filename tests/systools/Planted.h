@@ -1,5 +1,6 @@
 #pragma once
-// Machine state that the system tools' tests plant, and put back after the test.
+// Machine state that the system tools' tests plant, and put back after the test. The
+// tests that use these hold the matching ctest lock (cmake/wine-test-locks.cmake).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ public:
 // Holds one of the machine's INI files for a test and puts it back afterwards.
 class SavedIni {
 public:
-    explicit SavedIni(const std::string& name) : lock_("pyrafix-test-ini-" + name), path(WindowsFolder() + "\\" + name)
+    explicit SavedIni(const std::string& name) : path(WindowsFolder() + "\\" + name)
     {
         had_ = ReadWholeFile(path, content_);
     }
@@ -53,10 +54,6 @@ public:
         return ReadWholeFile(path, bytes) ? std::string(bytes.begin(), bytes.end()) : "(none)";
     }
 
-private:
-    MachineLock lock_;
-
-public:
     const std::string path;
 
 private:
@@ -67,7 +64,7 @@ private:
 // Holds the machine's "UpperFilters" for one test and puts it back afterwards.
 class SavedUpperFilters {
 public:
-    SavedUpperFilters() : lock_("pyrafix-test-upperfilters")
+    SavedUpperFilters()
     {
         created_ = !key_.Open(HKEY_LOCAL_MACHINE, KeyboardClassKey, KEY_READ | KEY_WRITE);
         if (created_) {
@@ -107,7 +104,6 @@ public:
     }
 
 private:
-    MachineLock lock_;
     RegKey key_;
     bool created_ = false;
     bool had_ = false;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "core/Bzip2.h"
@@ -18,7 +19,8 @@ class DbTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("pyrafix-dbtool-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+        // A random part: the Linux runs of other checkouts share /tmp.
+        dir_ = fs::temp_directory_path() / ("pyrafix-dbtool-" + std::to_string(std::random_device{}()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
