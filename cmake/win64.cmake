@@ -76,6 +76,8 @@ foreach(room IN LISTS WINDOWS_ROOMS ITEMS ui)
   if(test_sources)
     add_executable(${room}_tests ${test_sources})
     target_include_directories(${room}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    # Tests start helpers from the source tree (the local HTTP server).
+    target_compile_definitions(${room}_tests PRIVATE PYRAFIX_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests")
     target_link_libraries(${room}_tests PRIVATE pyrafix_win GTest::gmock GTest::gtest_main)
     if(FIXTURES)
       add_dependencies(${room}_tests ${FIXTURES})
