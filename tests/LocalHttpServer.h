@@ -36,7 +36,8 @@ inline std::string UnixPathOf(const std::string& windowsPath)
 class LocalHttpServer {
 public:
     // Serves `root`; mode "404" answers every path with a 404 page.
-    explicit LocalHttpServer(const std::string& root, const std::string& mode = "") : state_(root + ".server")
+    explicit LocalHttpServer(const std::string& root, const std::string& mode = "")
+        : state_(root + ".server" + std::to_string(NextNumber()))
     {
         std::filesystem::create_directories(state_);
         std::string command = "Z:\\usr\\bin\\python3 " PYRAFIX_TESTS_DIR "/fixtures/http_server.py \"" +
@@ -84,6 +85,13 @@ public:
     }
 
 private:
+    // Each server keeps its port and log apart, also two on one folder.
+    static int NextNumber()
+    {
+        static int number = 0;
+        return ++number;
+    }
+
     std::string state_;
     int port_ = 0;
 };

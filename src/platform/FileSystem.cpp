@@ -30,8 +30,8 @@ bool WriteFileReplacing(const std::string& path, const void* data, size_t size)
 {
     const std::string temporary = path + ".new";
     {
-        UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueHandle file(
+            CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid())
             return false;
         auto* p = static_cast<const uint8_t*>(data);
@@ -50,11 +50,16 @@ bool WriteFileReplacing(const std::string& path, const void* data, size_t size)
             return false;
         }
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileReplacing(temporary, path)) {
         DeleteFileA(temporary.c_str());
         return false;
     }
     return true;
+}
+
+bool MoveFileReplacing(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool IsDosFileTime(const FILETIME& utc)

@@ -11,6 +11,8 @@
 // Writes the bytes beside `path` and then moves them over it in one step, so a
 // failure never leaves a partial or empty file under that name.
 [[nodiscard]] bool WriteFileReplacing(const std::string& path, const void* data, size_t size);
+// Moves a file over another in one step; the target stays as it was on failure.
+[[nodiscard]] bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // The file test that decides hits: the path names a file (not a folder) whose
 // last-write time, in local time, is a DOS date and time (years 1980 to 2107).
