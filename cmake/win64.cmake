@@ -10,9 +10,37 @@ add_library(bz2 STATIC IMPORTED)
 set_target_properties(bz2 PROPERTIES IMPORTED_LOCATION ${WIN_DEPS}/lib/libbz2.a
                                      INTERFACE_INCLUDE_DIRECTORIES ${WIN_DEPS}/include)
 
+# libsodium, built by scripts/setup from Debian's source (its own deps folder when
+# PYRAFIX_SODIUM_DEPS was given there).
+set(PYRAFIX_SODIUM_ROOT ${WIN_DEPS} CACHE PATH "libsodium built for Windows (lib/, include/)")
+add_library(sodium STATIC IMPORTED)
+set_target_properties(sodium PROPERTIES IMPORTED_LOCATION ${PYRAFIX_SODIUM_ROOT}/lib/libsodium.a
+                                        INTERFACE_INCLUDE_DIRECTORIES ${PYRAFIX_SODIUM_ROOT}/include
+                                        INTERFACE_COMPILE_DEFINITIONS SODIUM_STATIC)
+
 add_library(pyrafix_core STATIC ${PORTABLE_SOURCES})
 target_include_directories(pyrafix_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pyrafix_core PUBLIC bz2)
+target_link_libraries(pyrafix_core PUBLIC bz2 sodium)
+
+# The maker's public update key, compiled in: downloads signed by anyone else are refused.
+set(PYRAFIX_UPDATE_PUBLIC_KEY ${CMAKE_SOURCE_DIR}/build/keys/update.pub CACHE FILEPATH
+    "the public half of the key that signs the update server's files")
+if(NOT EXISTS ${PYRAFIX_UPDATE_PUBLIC_KEY})
+  message(FATAL_ERROR "No update key at ${PYRAFIX_UPDATE_PUBLIC_KEY}: run scripts/setup, or give "
+                      "-DPYRAFIX_UPDATE_PUBLIC_KEY=the maker's update.pub")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PYRAFIX_UPDATE_PUBLIC_KEY})
+file(READ ${PYRAFIX_UPDATE_PUBLIC_KEY} key_hex HEX)
+string(LENGTH "${key_hex}" key_length)
+if(NOT key_length EQUAL 64)
+  message(FATAL_ERROR "${PYRAFIX_UPDATE_PUBLIC_KEY} is no public update key (32 bytes)")
+endif()
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1, " key_bytes "${key_hex}")
+file(WRITE ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp.new
+     "// Made by the build from ${PYRAFIX_UPDATE_PUBLIC_KEY}.\n#include \"update/UpdateSignature.h\"\n\n"
+     "const uint8_t UpdatePublicKey[32] = {${key_bytes}};\n")
+configure_file(${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp.new ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp
+               COPYONLY)
 
 # Platform wrappers and everything that stands on them.
 set(WINDOWS_SOURCES)
@@ -21,7 +49,7 @@ foreach(room IN LISTS WINDOWS_ROOMS)
   list(APPEND WINDOWS_SOURCES ${room_sources})
 endforeach()
 file(GLOB win32_ui_sources CONFIGURE_DEPENDS src/ui/win32/*.cpp)
-list(APPEND WINDOWS_SOURCES ${win32_ui_sources})
+list(APPEND WINDOWS_SOURCES ${win32_ui_sources} ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp)
 add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
 target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32

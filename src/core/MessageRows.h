@@ -227,5 +227,6 @@ enum class Msg : int {
     ProgramInfoCaption = 220,
     CannotDownloadUpgrade = 221,
     ConsoleUnknownUpdateOption = 222,
+    UpgradeNotSigned = 223,
     Count
 };

@@ -229,6 +229,7 @@ const char* const EnglishTexts[MessageCount] = {
     "Pyrafix Pro Info", // 220
     "Cannot download the program upgrade from ", // 221
     "unknown option for update: ", // 222
+    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ", // 223
 };
 
 } // namespace

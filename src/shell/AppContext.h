@@ -4,6 +4,7 @@
 
 #include "model/SharedState.h"
 #include "quarantine/QuarantineStore.h"
+#include "update/UpdateSignature.h"
 
 class TApplication;
 class TForm1;
@@ -26,6 +27,7 @@ struct ShellEnvironment {
     std::function<std::string()> UpdateHost;                // the update server's host[:port]; none: no checks
     std::function<void(const std::string&)> StartProgram;   // the shell's "open" verb, shown normally
     std::function<void(int)> EndProcess;                    // ends the process at once with this code
+    UpdateKey UpdateSigningKey = MakerUpdateKey();          // signs every file of the update server
 };
 
 // The program's windows and the state they share, passed to every window so

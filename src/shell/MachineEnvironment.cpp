@@ -1,7 +1,8 @@
 #include "shell/MachineEnvironment.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "reports/WindowsVersion.h"
 #include "shell/Settings.h"

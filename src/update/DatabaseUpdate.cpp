@@ -27,7 +27,8 @@ constexpr int64_t MinimumFileBytes = 100;
 
 DatabaseUpdate::DatabaseUpdate(SharedState& state, UpdateSite site, THTTPGet& fileGet, THTTPGet& listGet,
                                UpdateView& view, UpdateQuestions& questions)
-    : state_(state), site_(std::move(site)), fileGet_(fileGet), listGet_(listGet), view_(view), questions_(questions)
+    : state_(state), site_(std::move(site)), fileGet_(fileGet), listGet_(listGet), view_(view), questions_(questions),
+      signatures_(fileGet.Owner(), site_.Key)
 {
     fileGet_.BinaryData = true;
     fileGet_.WaitThread = true;
@@ -72,7 +73,13 @@ void DatabaseUpdate::ListPageArrived(int64_t size)
     outcome_ = UpdateOutcome::InvalidList;
     if (size == 0)
         return;
-    HandleListPage(site_.ProgramFolder + ListFile);
+    // A page not signed by the maker could offer anything: it is no answer.
+    const std::string page = site_.ProgramFolder + ListFile;
+    if (!signatures_.Signed(listGet_.URL, page)) {
+        DeleteFileA(page.c_str());
+        return;
+    }
+    HandleListPage(page);
 }
 
 void DatabaseUpdate::HandleListPage(const std::string& path)
@@ -205,6 +212,11 @@ void DatabaseUpdate::FileArrived(int64_t size)
             DeleteFileA((site_.ProgramFolder + FullFile).c_str());
             view_.SetUpdateCommandsEnabled(true);
         }
+        return;
+    }
+    if (!signatures_.Signed(fileGet_.URL, fileGet_.FileName)) {
+        DeleteFileA(fileGet_.FileName.c_str());
+        FileFailed();
         return;
     }
     if (!(pieceMode_ ? TakePiece() : TakeFullDatabase())) {

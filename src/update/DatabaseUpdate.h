@@ -6,6 +6,7 @@
 #include "core/MemoryStream.h"
 #include "model/SharedState.h"
 #include "update/HttpGet.h"
+#include "update/UpdateSignature.h"
 
 // What the last handled list page led to.
 enum class UpdateOutcome { NoListYet = 0, NothingOffered = 1, Offered = 2, InvalidList = 3 };
@@ -40,8 +41,9 @@ public:
 
 // Where the update comes from and goes to.
 struct UpdateSite {
-    std::string Host;          // host or host:port of the update server
-    std::string ProgramFolder; // with a trailing backslash
+    std::string Host;                 // host or host:port of the update server
+    std::string ProgramFolder;        // with a trailing backslash
+    UpdateKey Key = MakerUpdateKey(); // what every downloaded file must be signed with
 };
 
 // The update check and the database update, over the two download components of
@@ -53,7 +55,11 @@ public:
                    UpdateQuestions& questions);
 
     // Where the next check asks.
-    void SetSite(UpdateSite site) { site_ = std::move(site); }
+    void SetSite(UpdateSite site)
+    {
+        site_ = std::move(site);
+        signatures_.SetKey(site_.Key);
+    }
     void CheckForUpdates();
     UpdateOutcome Outcome() const { return outcome_; }
     // The last valid list page names the loaded database as the newest.
@@ -83,6 +89,7 @@ private:
     THTTPGet& listGet_;
     UpdateView& view_;
     UpdateQuestions& questions_;
+    SignatureCheck signatures_;
 
     UpdateOutcome outcome_ = UpdateOutcome::NoListYet;
     bool pieceMode_ = false;

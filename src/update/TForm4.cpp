@@ -12,7 +12,7 @@ const char UpgraderName[] = "pyrxt.exe";
 }
 
 TForm4::TForm4(TComponent* owner, std::string name, AppContext& context)
-    : TForm(owner, std::move(name)), context_(context)
+    : TForm(owner, std::move(name)), context_(context), signatures_(this, context.Env.UpdateSigningKey)
 {
     SetCaption("Upgrading...");
     SetBounds(0, 0, 380, 150);
@@ -67,6 +67,16 @@ void TForm4::Get1DoneFile(const std::string& fileName, int64_t fileSize)
 {
     if (fileSize == 0)
         return;
+    signatures_.SetKey(context_.Env.UpdateSigningKey);
+    if (!signatures_.Signed(Get1->URL, fileName)) {
+        // Whoever served this file, it never runs with the user's rights.
+        DeleteFileA(fileName.c_str());
+        context_.App.ShowMessageBox(context_.Text(Msg::UpgradeNotSigned) + fileName, context_.Text(Msg::ErrorCaption),
+                                    mbOk | mbIconError);
+        Hide();
+        FormClose();
+        return;
+    }
     Label2->SetCaption(context_.Text(Msg::FinishedDots));
     context_.App.ShowMessageBox(context_.Text(Msg::ProgramUpgraded), context_.Text(Msg::Finished),
                                 mbOk | mbIconInformation);

@@ -6,6 +6,7 @@
 #include "ui/Form.h"
 #include "ui/StdControls.h"
 #include "update/HttpGet.h"
+#include "update/UpdateSignature.h"
 
 // "Upgrading...": the download of a new program version.
 class TForm4 : public TForm {
@@ -32,4 +33,5 @@ private:
     void AbortAndDelete();
 
     AppContext& context_;
+    SignatureCheck signatures_;
 };

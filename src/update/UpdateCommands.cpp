@@ -44,7 +44,7 @@ public:
     void UseCurrentServer()
     {
         const std::string host = context_.Env.UpdateHost ? context_.Env.UpdateHost() : std::string();
-        update.SetSite(UpdateSite{host, context_.Env.ProgramFolder});
+        update.SetSite(UpdateSite{host, context_.Env.ProgramFolder, context_.Env.UpdateSigningKey});
     }
 
 private:

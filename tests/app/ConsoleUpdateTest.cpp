@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ struct ConsoleUpdate : ::testing::Test {
     int Run(const LocalHttpServer& server, bool upgrade)
     {
         out.str("");
-        return RunConsoleUpdate(tree.Program(), server.Host(), upgrade, start, out);
+        return RunConsoleUpdate(tree.Program(), server.Host(), upgrade, start, out, tree.Key());
     }
     bool Printed(const std::string& line) const { return out.str().find(line + "\n") != std::string::npos; }
 
@@ -72,6 +73,14 @@ TEST_F(ConsoleUpdate, TheUpgradeOnlyWithItsOption)
     EXPECT_EQ(Run(server, true), 0);
     EXPECT_EQ(started, std::vector<std::string>{tree.Program() + "pyrxt.exe"});
     EXPECT_EQ(FileText(tree.Program() + "pyrxt.exe"), std::string(5000, 'p'));
+
+    started.clear();
+    tree.ServeSignedAs("pyrxt.htm", std::string(5000, 'q'), nullptr);
+    EXPECT_EQ(Run(server, true), 2);
+    EXPECT_TRUE(started.empty());
+    EXPECT_FALSE(std::filesystem::exists(tree.Program() + "pyrxt.exe"));
+    EXPECT_TRUE(Printed(messages.Text(Msg::ErrorCaption) + ": " + messages.Text(Msg::UpgradeNotSigned) +
+                        tree.Program() + "pyrxt.exe"));
 }
 
 } // namespace

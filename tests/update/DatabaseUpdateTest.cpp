@@ -76,8 +76,8 @@ struct Update : ::testing::Test {
     }
     DatabaseUpdate& Updater(const LocalHttpServer& server)
     {
-        update = std::make_unique<DatabaseUpdate>(state, UpdateSite{server.Host(), tree.Program()}, *fileGet, *listGet,
-                                                  window, window);
+        update = std::make_unique<DatabaseUpdate>(state, UpdateSite{server.Host(), tree.Program(), tree.Key()},
+                                                  *fileGet, *listGet, window, window);
         return *update;
     }
     std::string Shown(Msg caption, Msg text) const
@@ -110,8 +110,9 @@ TEST_F(Update, PiecesMergeInOrderAndFilesDatIsWrittenOnceAfterTheLast)
 
     RunUpdateCommand(Updater(server), window, state.Messages);
 
-    EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/updr2/list.htm", "/updr2/upd/13.htm", "/updr2/upd/14.htm",
-                                                           "/updr2/upd/15.htm"}));
+    EXPECT_EQ(
+        WithoutSignatures(server.Requests()),
+        (std::vector<std::string>{"/updr2/list.htm", "/updr2/upd/13.htm", "/updr2/upd/14.htm", "/updr2/upd/15.htm"}));
     const std::string merged = DatabaseText(UpdateTree::Date(15), {Record(1), Record(13), Record(14), Record(15)});
     EXPECT_EQ(LoadedText(), merged);
     EXPECT_EQ(Files(), Enciphered(merged));
@@ -134,7 +135,7 @@ TEST_F(Update, ABaseAboveTheInstalledNumberTakesTheFullFile)
     LocalHttpServer server(tree.Www());
     RunUpdateCommand(Updater(server), window, state.Messages);
 
-    EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/updr2/list.htm", "/updr2/files2.htm"}));
+    EXPECT_EQ(WithoutSignatures(server.Requests()), (std::vector<std::string>{"/updr2/list.htm", "/updr2/files2.htm"}));
     EXPECT_EQ(LoadedText(), DatabaseText(UpdateTree::Date(15), {Record(2)}));
     EXPECT_EQ(Files(), Enciphered(DatabaseText(UpdateTree::Date(15), {Record(2)})));
     EXPECT_FALSE(std::filesystem::exists(tree.Program() + "filess.dat"));
@@ -151,8 +152,9 @@ TEST_F(Update, AFailedPieceStopsThePiecesAndTheFullFileFollows)
     LocalHttpServer server(tree.Www());
     RunUpdateCommand(Updater(server), window, state.Messages);
 
-    EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/updr2/list.htm", "/updr2/upd/13.htm", "/updr2/upd/14.htm",
-                                                           "/updr2/files2.htm"}));
+    EXPECT_EQ(
+        WithoutSignatures(server.Requests()),
+        (std::vector<std::string>{"/updr2/list.htm", "/updr2/upd/13.htm", "/updr2/upd/14.htm", "/updr2/files2.htm"}));
     EXPECT_NE(std::find(window.shown.begin(), window.shown.end(), Shown(Msg::ErrorCaption, Msg::CannotUpdateDatabase)),
               window.shown.end());
     EXPECT_EQ(LoadedText(), DatabaseText(UpdateTree::Date(15), {Record(2)}));
@@ -200,14 +202,14 @@ TEST_F(Update, NothingNewSaysSoAndNoAnswerSaysCheckTheConnection)
         EXPECT_EQ(update->Outcome(), UpdateOutcome::NothingOffered);
         EXPECT_EQ(window.shown, std::vector<std::string>{Shown(Msg::InformationCaption, Msg::AlreadyUpgraded)});
         EXPECT_TRUE(update->DatabaseCurrent());
-        EXPECT_EQ(server.Requests().size(), 1u);
+        EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/updr2/list.htm", "/updr2/list.htm.sig"}));
     }
     tree.Serve("list.htm", "<html><body>Welcome to our new web site</body></html>");
     LocalHttpServer invalid(tree.Www());
     LocalHttpServer missing(tree.Www(), "404");
     for (const std::string& host : {invalid.Host(), missing.Host(), std::string("127.0.0.1:1")}) {
         window.shown.clear();
-        DatabaseUpdate check(state, UpdateSite{host, tree.Program()}, *fileGet, *listGet, window, window);
+        DatabaseUpdate check(state, UpdateSite{host, tree.Program(), tree.Key()}, *fileGet, *listGet, window, window);
         RunUpdateCommand(check, window, state.Messages);
         EXPECT_EQ(check.Outcome(), UpdateOutcome::InvalidList) << host;
         EXPECT_EQ(window.shown, std::vector<std::string>{Shown(Msg::ConnectionErrorCaption, Msg::ConnectionErrorText)})
@@ -241,6 +243,46 @@ TEST_F(Update, ANewerProgramIsOfferedFirstAndARefusalHoldsBackTheDatabase)
                                          server.Url("/updr2/pyrxt.htm") + " " + tree.Program() + "pyrxt.exe");
     EXPECT_FALSE(window.mainEnabled); // until the upgrade window closes
     EXPECT_EQ(window.shown.size(), 1u);
+}
+
+// Whatever stands where a signature should, the file counts as not downloaded.
+TEST_F(Update, AFileWithoutTheMakersSignatureIsNotTaken)
+{
+    const std::string random(SignatureBytes, 'S');
+    const std::string other = tree.Signature("another file of the same server");
+    const std::string cut = tree.Signature("x").substr(0, 40);
+    const std::string* signatures[] = {nullptr, &random, &other, &cut};
+    for (const std::string* signature : signatures) {
+        window.shown.clear();
+        Install(12, {Record(1)});
+        const std::string loaded = LoadedText();
+        // A list page without its signature is no answer.
+        tree.ServeSignedAs("list.htm", ListPageText(UpdateTree::Date(15), ProgramVersionText, "10"), signature);
+        {
+            LocalHttpServer server(tree.Www());
+            RunUpdateCommand(Updater(server), window, state.Messages);
+            EXPECT_EQ(update->Outcome(), UpdateOutcome::InvalidList);
+            EXPECT_EQ(WithoutSignatures(server.Requests()), std::vector<std::string>{"/updr2/list.htm"});
+        }
+        // A piece or a full file without one is a failed download.
+        window.shown.clear();
+        tree.ServeList(UpdateTree::Date(15), ProgramVersionText, "10");
+        tree.ServePiece(13, {Record(13)});
+        const std::string piece = Enciphered(DatabaseText(UpdateTree::Date(14), {Record(14)}));
+        tree.ServeSignedAs("upd\\14.htm", piece, signature);
+        tree.ServeSignedAs("files2.htm", Enciphered(DatabaseText(UpdateTree::Date(15), {Record(2)})), signature);
+        LocalHttpServer server(tree.Www());
+        RunUpdateCommand(Updater(server), window, state.Messages);
+        EXPECT_EQ(WithoutSignatures(server.Requests()),
+                  (std::vector<std::string>{"/updr2/list.htm", "/updr2/upd/13.htm", "/updr2/upd/14.htm",
+                                            "/updr2/files2.htm"}));
+        EXPECT_EQ(
+            std::count(window.shown.begin(), window.shown.end(), Shown(Msg::ErrorCaption, Msg::CannotUpdateDatabase)),
+            2);
+        EXPECT_EQ(LoadedText(), loaded);
+        EXPECT_EQ(Files(), installed);
+        EXPECT_FALSE(std::filesystem::exists(tree.Program() + "filess.dat"));
+    }
 }
 
 } // namespace

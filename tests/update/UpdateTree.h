@@ -8,7 +8,9 @@
 #include "TestFolder.h"
 #include "core/DatabaseText.h"
 #include "core/MemoryStream.h"
+#include "core/Signatures.h"
 #include "core/UpdateList.h"
+#include "update/UpdateSignature.h"
 
 // A database or piece text: the date padded into its 35-byte line, the records, "_end".
 inline std::string DatabaseText(const std::string& date, const std::vector<std::string>& records)
@@ -40,18 +42,48 @@ inline std::string ListPageText(const std::string& date, const std::string& vers
            "\r\n";
 }
 
-// The update server's folder and the program folder of one test.
+// The files asked for, without their signatures.
+inline std::vector<std::string> WithoutSignatures(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> files;
+    for (const std::string& path : paths)
+        if (path.size() < 4 || path.compare(path.size() - 4, 4, ".sig") != 0)
+            files.push_back(path);
+    return files;
+}
+
+// The update server's folder and the program folder of one test, with a signing key
+// of the test's own: every served file is signed with it unless told otherwise.
 struct UpdateTree {
     explicit UpdateTree(const TestFolder& folder) : folder_(folder)
     {
         std::filesystem::create_directories(folder / "www\\updr2\\upd");
         std::filesystem::create_directories(folder / "program");
+        std::vector<uint8_t> pub;
+        EXPECT_TRUE(MakeSigningKeys(pub, secret_));
+        std::copy(pub.begin(), pub.end(), key_.begin());
+    }
+    const UpdateKey& Key() const { return key_; }
+    std::string Signature(const std::string& content) const
+    {
+        const std::vector<uint8_t> signature =
+            SignBytes(reinterpret_cast<const uint8_t*>(content.data()), content.size(), secret_);
+        return std::string(signature.begin(), signature.end());
     }
     std::string Www() const { return folder_ / "www"; }
     std::string Program() const { return folder_ / "program\\"; }
     std::string Serve(const std::string& path, const std::string& content) const
     {
+        folder_.Write("www\\updr2\\" + path + ".sig", Signature(content));
         return folder_.Write("www\\updr2\\" + path, content);
+    }
+    // The file with whatever stands as its signature (nothing: none at all).
+    void ServeSignedAs(const std::string& path, const std::string& content, const std::string* signature) const
+    {
+        folder_.Write("www\\updr2\\" + path, content);
+        std::filesystem::remove(folder_ / ("www\\updr2\\" + path + ".sig"));
+        if (signature)
+            folder_.Write("www\\updr2\\" + path + ".sig", *signature);
     }
     void ServeList(const std::string& date, const std::string& version = ProgramVersionText,
                    const std::string& base = "") const
@@ -74,4 +106,6 @@ struct UpdateTree {
 
 private:
     const TestFolder& folder_;
+    std::vector<uint8_t> secret_;
+    UpdateKey key_{};
 };

@@ -22,6 +22,7 @@ struct UpdateWindows : ::testing::Test {
         tree.Installed(12, {Record(1)});
         EXPECT_TRUE(LoadDatabase(tree.Program() + "files.dat", shell.state.DatabaseStream));
         shell.context.Env.ProgramFolder = tree.Program();
+        shell.context.Env.UpdateSigningKey = tree.Key();
         shell.context.Env.StartProgram = [this](const std::string& file) { started.push_back(file); };
         shell.context.Env.EndProcess = [this](int code) { endedWith = code; };
         shell.Main().Show();
@@ -104,7 +105,7 @@ TEST_F(UpdateWindows, TheStartUpCheckRunsTwoSecondsAfterTheWindowShows)
     EXPECT_TRUE(server.Requests().empty());
     shell.renderer.Answer(idNo); // to the database question
     shell.app.AdvanceClock(10);
-    EXPECT_EQ(server.Requests(), std::vector<std::string>{"/updr2/list.htm"});
+    EXPECT_EQ(WithoutSignatures(server.Requests()), std::vector<std::string>{"/updr2/list.htm"});
     EXPECT_FALSE(shell.Main().Timer3->Enabled());
     EXPECT_TRUE(shell.context.Form2->Timer1->Enabled()); // something was offered
 }
@@ -139,6 +140,31 @@ TEST_F(UpdateWindows, UpgradeWindowShowsProgressAndStartsTheCompleteDownload)
     EXPECT_EQ(FileText(tree.Program() + "pyrxt.exe"), std::string(program.begin(), program.end()));
     EXPECT_EQ(shell.renderer.Boxes().back().Text, Text(Msg::ProgramUpgraded));
     EXPECT_EQ(shell.renderer.Boxes().back().Caption, Text(Msg::Finished));
+}
+
+TEST_F(UpdateWindows, AnUpgradeWithoutTheMakersSignatureIsDeletedAndNeverStarted)
+{
+    const std::string other = tree.Signature("some other file");
+    tree.ServeSignedAs("pyrxt.htm", std::string(20000, 'E'), &other);
+    tree.ServeList(UpdateTree::Date(12), "Pyrafix Pro v8 - SE (Build date: 1.1.2011)");
+    LocalHttpServer server(tree.Www());
+    UseServer(server);
+    shell.renderer.Answer(idYes); // the upgrade
+    shell.renderer.Answer(idOk);  // the refusal
+    shell.Main().Button7->Click();
+    const std::string file = tree.Program() + "pyrxt.exe";
+    for (int i = 0; i < 500 && shell.renderer.Boxes().size() < 2; ++i) {
+        shell.app.ProcessMessages();
+        Sleep(5);
+    }
+    ASSERT_EQ(shell.renderer.Boxes().size(), 2u);
+    EXPECT_EQ(Box(1).Text, Text(Msg::UpgradeNotSigned) + file);
+    EXPECT_EQ(Box(1).Flags, mbOk | mbIconError);
+    EXPECT_TRUE(started.empty());
+    EXPECT_EQ(endedWith, -1);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(shell.context.Form4->Visible());
+    EXPECT_TRUE(shell.Main().Enabled());
 }
 
 // Cancel asks, and closing asks again: Yes twice closes the window, Yes then No

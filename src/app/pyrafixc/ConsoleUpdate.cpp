@@ -2,6 +2,8 @@
 
 #include "core/TextHelpers.h"
 #include "database/DatabaseFile.h"
+#include <windows.h>
+
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
 #include "update/DatabaseUpdate.h"
@@ -12,8 +14,8 @@ namespace {
 class ConsoleUpdateWindow : public UpdateView, public UpdateQuestions {
 public:
     ConsoleUpdateWindow(SharedState& state, TApplication& app, bool upgrade, const StartProgram& start,
-                        std::ostream& out)
-        : state_(state), app_(app), upgrade_(upgrade), start_(start), out_(out)
+                        const UpdateKey& key, std::ostream& out)
+        : state_(state), app_(app), upgrade_(upgrade), start_(start), key_(key), out_(out)
     {
     }
 
@@ -39,6 +41,7 @@ public:
     void StartUpgrade(const std::string& label, const std::string& url, const std::string& file) override
     {
         Print(state_.Messages.Text(Msg::InformationCaption), label);
+        upgradeTried = true;
         THTTPGet* get = app_.Make<THTTPGet>("Upgrade");
         get->WaitThread = true;
         get->MaxSize = MaxUpgradeBytes;
@@ -47,15 +50,23 @@ public:
         get->OnDoneFile = [&](const std::string&, int64_t size) {
             if (size == 0)
                 return;
+            SignatureCheck signatures(&app_, key_);
+            if (!signatures.Signed(url, file)) {
+                DeleteFileA(file.c_str());
+                Print(state_.Messages.Text(Msg::ErrorCaption), state_.Messages.Text(Msg::UpgradeNotSigned) + file);
+                refused = true;
+                return;
+            }
             Print(state_.Messages.Text(Msg::Finished), state_.Messages.Text(Msg::ProgramUpgraded));
             upgradeStarted = start_(file);
         };
         get->StartDownload();
-        if (!upgradeStarted)
+        if (!upgradeStarted && !refused)
             Print(state_.Messages.Text(Msg::ErrorCaption), state_.Messages.Text(Msg::CannotDownloadUpgrade) + url);
     }
 
-    bool upgradeStarted = false;
+    bool upgradeTried = false, upgradeStarted = false;
+    bool refused = false; // the download was not the maker's
 
 private:
     void Print(const std::string& caption, const std::string& text)
@@ -69,25 +80,27 @@ private:
     TApplication& app_;
     bool upgrade_;
     const StartProgram& start_;
+    UpdateKey key_;
     std::ostream& out_;
 };
 
 } // namespace
 
 int RunConsoleUpdate(const std::string& programFolder, const std::string& host, bool upgrade, const StartProgram& start,
-                     std::ostream& out)
+                     std::ostream& out, const UpdateKey& key)
 {
     SharedState state;
     // No windows: posted work runs whenever the waiting downloads look for it.
     TApplication app(nullptr);
     if (!LoadDatabase(programFolder + "files.dat", state.DatabaseStream))
         state.DatabaseStream = MemoryStream();
-    ConsoleUpdateWindow window(state, app, upgrade, start, out);
+    ConsoleUpdateWindow window(state, app, upgrade, start, key, out);
     THTTPGet* fileGet = app.Make<THTTPGet>("Get1");
     THTTPGet* listGet = app.Make<THTTPGet>("Get2");
-    DatabaseUpdate update(state, UpdateSite{host, programFolder}, *fileGet, *listGet, window, window);
+    DatabaseUpdate update(state, UpdateSite{host, programFolder, key}, *fileGet, *listGet, window, window);
     RunUpdateCommand(update, window, state.Messages);
-    if (window.upgradeStarted)
-        return 0;
+    // An accepted upgrade ends the check: the database waits for the new program.
+    if (window.upgradeTried)
+        return window.upgradeStarted ? 0 : 2;
     return update.DatabaseCurrent() && !update.UpgradeRefused() ? 0 : 2;
 }
