@@ -33,7 +33,8 @@ DatabaseUpdate::DatabaseUpdate(SharedState& state, UpdateSite site, THTTPGet& fi
     fileGet_.BinaryData = true;
     fileGet_.WaitThread = true;
     fileGet_.MaxSize = MaxDatabaseBytes;
-    fileGet_.OnProgress = [this](int64_t total, int64_t readed) { FileProgress(total, readed); };
+    if (view_.ShowsProgress())
+        fileGet_.OnProgress = [this](int64_t total, int64_t readed) { FileProgress(total, readed); };
     fileGet_.OnDoneFile = [this](const std::string&, int64_t size) { FileArrived(size); };
     fileGet_.OnError = [this] { FileFailed(); };
     // The list page waits as well, so the callers read the outcome of this check.

@@ -23,6 +23,8 @@ public:
     virtual void SetMainEnabled(bool on) = 0;
     // Lets pending window messages run.
     virtual void Pump() = 0;
+    // A view without progress spares the download a round trip to the UI thread a block.
+    virtual bool ShowsProgress() const { return true; }
 };
 
 // What an update asks and tells.

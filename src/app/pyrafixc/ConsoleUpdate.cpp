@@ -20,7 +20,8 @@ public:
     }
 
     void SetUpdateLabel(const std::string&) override {}
-    void SetStatus(const std::string&) override {} // progress lines would flood the console
+    void SetStatus(const std::string&) override {}
+    bool ShowsProgress() const override { return false; } // lines a block would flood the console
     void SetDatabaseStatus(const std::string&) override {}
     void SetUpdateCommandsEnabled(bool) override {}
     void SetMainEnabled(bool) override {}
