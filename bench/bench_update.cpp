@@ -7,30 +7,17 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <sstream>
 #include <string>
 
+#include "BenchTiming.h"
 #include "ConsoleUpdate.h"
 #include "database/DatabaseFile.h"
 
 namespace {
 
-template <typename Work> double Seconds(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    if (!work())
-        return -1;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(double best, double seconds)
-{
-    return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best;
-}
-
-// An enciphered database that the server's is newer than: any date will do.
+// An out-of-date database: any date but the server's will do.
 bool WriteOldDatabase(const std::string& path)
 {
     const std::string text = std::string("2000-01-01") + std::string(23, ' ') + "\r\n_end\r\n";
