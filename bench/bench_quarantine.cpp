@@ -5,31 +5,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "BenchTiming.h"
 #include "core/PathText.h"
 #include "core/QuarantineIndex.h"
 #include "database/FileMd5.h"
 #include "quarantine/QuarantineStore.h"
-
-namespace {
-
-template <typename Work> double Seconds(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    if (!work())
-        return -1;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(double best, double seconds)
-{
-    return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

@@ -2,10 +2,11 @@
 # a copy of the core built with AddressSanitizer and UndefinedBehaviorSanitizer.
 find_package(BZip2 REQUIRED)
 find_package(GTest REQUIRED)
+find_library(SODIUM_LIBRARY NAMES sodium REQUIRED) # Debian's libsodium-dev
 
 add_library(pyrafix_core STATIC ${PORTABLE_SOURCES})
 target_include_directories(pyrafix_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pyrafix_core PUBLIC BZip2::BZip2)
+target_link_libraries(pyrafix_core PUBLIC BZip2::BZip2 ${SODIUM_LIBRARY})
 
 add_executable(pyrafix-db ${DBTOOL_SOURCES} tools/pyrafix-db/main.cpp)
 target_link_libraries(pyrafix-db PRIVATE pyrafix_core)
@@ -15,7 +16,7 @@ add_library(pyrafix_core_checked STATIC ${PORTABLE_SOURCES} ${DBTOOL_SOURCES})
 target_include_directories(pyrafix_core_checked PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tools)
 target_compile_options(pyrafix_core_checked PUBLIC ${SANITIZE} -O1 -g)
 target_link_options(pyrafix_core_checked PUBLIC ${SANITIZE})
-target_link_libraries(pyrafix_core_checked PUBLIC BZip2::BZip2)
+target_link_libraries(pyrafix_core_checked PUBLIC BZip2::BZip2 ${SODIUM_LIBRARY})
 
 add_executable(core_tests ${PORTABLE_TEST_SOURCES})
 target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -61,7 +62,7 @@ foreach(source IN LISTS FUZZ_TARGETS)
     set(flags -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
     add_custom_command(
       OUTPUT ${CMAKE_BINARY_DIR}/bin/${name}
-      COMMAND ${CLANGXX} ${flags} -I${CMAKE_SOURCE_DIR}/src ${source} ${PORTABLE_SOURCES} -lbz2
+      COMMAND ${CLANGXX} ${flags} -I${CMAKE_SOURCE_DIR}/src ${source} ${PORTABLE_SOURCES} -lbz2 -lsodium
               -o ${CMAKE_BINARY_DIR}/bin/${name}
       DEPENDS ${source} ${PORTABLE_SOURCES} ${FUZZ_HEADERS}
       COMMENT "Building ${name} with libFuzzer")

@@ -10,9 +10,37 @@ add_library(bz2 STATIC IMPORTED)
 set_target_properties(bz2 PROPERTIES IMPORTED_LOCATION ${WIN_DEPS}/lib/libbz2.a
                                      INTERFACE_INCLUDE_DIRECTORIES ${WIN_DEPS}/include)
 
+# libsodium, built by scripts/setup from Debian's source (its own deps folder when
+# PYRAFIX_SODIUM_DEPS was given there).
+set(PYRAFIX_SODIUM_ROOT ${WIN_DEPS} CACHE PATH "libsodium built for Windows (lib/, include/)")
+add_library(sodium STATIC IMPORTED)
+set_target_properties(sodium PROPERTIES IMPORTED_LOCATION ${PYRAFIX_SODIUM_ROOT}/lib/libsodium.a
+                                        INTERFACE_INCLUDE_DIRECTORIES ${PYRAFIX_SODIUM_ROOT}/include
+                                        INTERFACE_COMPILE_DEFINITIONS SODIUM_STATIC)
+
 add_library(pyrafix_core STATIC ${PORTABLE_SOURCES})
 target_include_directories(pyrafix_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pyrafix_core PUBLIC bz2)
+target_link_libraries(pyrafix_core PUBLIC bz2 sodium)
+
+# The maker's public update key, compiled in: downloads signed by anyone else are refused.
+set(PYRAFIX_UPDATE_PUBLIC_KEY ${CMAKE_SOURCE_DIR}/build/keys/update.pub CACHE FILEPATH
+    "the public half of the key that signs the update server's files")
+if(NOT EXISTS ${PYRAFIX_UPDATE_PUBLIC_KEY})
+  message(FATAL_ERROR "No update key at ${PYRAFIX_UPDATE_PUBLIC_KEY}: run scripts/setup, or give "
+                      "-DPYRAFIX_UPDATE_PUBLIC_KEY=the maker's update.pub")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PYRAFIX_UPDATE_PUBLIC_KEY})
+file(READ ${PYRAFIX_UPDATE_PUBLIC_KEY} key_hex HEX)
+string(LENGTH "${key_hex}" key_length)
+if(NOT key_length EQUAL 64)
+  message(FATAL_ERROR "${PYRAFIX_UPDATE_PUBLIC_KEY} is no public update key (32 bytes)")
+endif()
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1, " key_bytes "${key_hex}")
+file(WRITE ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp.new
+     "// Made by the build from ${PYRAFIX_UPDATE_PUBLIC_KEY}.\n#include \"update/UpdateSignature.h\"\n\n"
+     "const uint8_t UpdatePublicKey[32] = {${key_bytes}};\n")
+configure_file(${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp.new ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp
+               COPYONLY)
 
 # Platform wrappers and everything that stands on them.
 set(WINDOWS_SOURCES)
@@ -21,7 +49,7 @@ foreach(room IN LISTS WINDOWS_ROOMS)
   list(APPEND WINDOWS_SOURCES ${room_sources})
 endforeach()
 file(GLOB win32_ui_sources CONFIGURE_DEPENDS src/ui/win32/*.cpp)
-list(APPEND WINDOWS_SOURCES ${win32_ui_sources})
+list(APPEND WINDOWS_SOURCES ${win32_ui_sources} ${CMAKE_BINARY_DIR}/generated/UpdatePublicKey.cpp)
 add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
 # PSAPI_VERSION 1 takes the process-path call from psapi.dll, which Vista has, rather
 # than kernel32's K32 form, which came with Windows 7.
@@ -86,6 +114,8 @@ foreach(room IN LISTS WINDOWS_ROOMS ITEMS ui)
   if(test_sources)
     add_executable(${room}_tests ${test_sources})
     target_include_directories(${room}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    # Tests start helpers from the source tree (the local HTTP server).
+    target_compile_definitions(${room}_tests PRIVATE PYRAFIX_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests")
     target_link_libraries(${room}_tests PRIVATE pyrafix_win GTest::gmock GTest::gtest_main)
     if(FIXTURES)
       add_dependencies(${room}_tests ${FIXTURES})
@@ -94,12 +124,13 @@ foreach(room IN LISTS WINDOWS_ROOMS ITEMS ui)
   endif()
 endforeach()
 
-# Benchmarks: each bench/bench_X.cpp becomes bench_X.exe.
+# Benchmarks: each bench/bench_X.cpp becomes bench_X.exe; the console's commands are
+# theirs to time too (defined below).
 file(GLOB bench_sources CONFIGURE_DEPENDS bench/bench_*.cpp)
 foreach(source IN LISTS bench_sources)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE pyrafix_win)
+  target_link_libraries(${name} PRIVATE pyrafixc_commands)
 endforeach()
 
 # pyrafixc.exe, the console scanner: its commands live in a library the tests call too.
@@ -118,6 +149,7 @@ file(GLOB console_test_sources CONFIGURE_DEPENDS tests/app/*.cpp)
 if(console_test_sources)
   add_executable(app_tests ${console_test_sources})
   target_include_directories(app_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(app_tests PRIVATE PYRAFIX_TESTS_DIR="${CMAKE_SOURCE_DIR}/tests")
   target_link_libraries(app_tests PRIVATE pyrafixc_commands GTest::gtest_main)
   discover_wine_tests(app_tests)
 endif()

@@ -103,6 +103,11 @@ bool MergeUpdateText(MemoryStream& database, MemoryStream& update)
     return true;
 }
 
+bool IsCompleteDatabaseText(const MemoryStream& text)
+{
+    return HasDateLine(text) && EndsWithEndLine(text);
+}
+
 std::vector<uint8_t> EncryptDatabase(const MemoryStream& database)
 {
     std::vector<uint8_t> bytes(database.Size());

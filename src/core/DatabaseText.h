@@ -40,5 +40,9 @@ void LoadDatabaseBytes(std::vector<uint8_t> fileBytes, MemoryStream& database);
 // "_end" line, because the merge would then overwrite records.
 [[nodiscard]] bool MergeUpdateText(MemoryStream& database, MemoryStream& update);
 
+// A whole database text: the 35-byte date line first and the "_end" line last. A
+// download that is not one never replaces the database.
+bool IsCompleteDatabaseText(const MemoryStream& text);
+
 // The database text enciphered for writing as files.dat (never compressed).
 std::vector<uint8_t> EncryptDatabase(const MemoryStream& database);

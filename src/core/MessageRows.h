@@ -222,5 +222,11 @@ enum class Msg : int {
     ConsoleUnknownOption = 215,
     ConsoleNoCommand = 216,
     ConsoleUnknownCommand = 217,
+    ConnectionErrorText = 218,
+    ConnectionErrorCaption = 219,
+    ProgramInfoCaption = 220,
+    CannotDownloadUpgrade = 221,
+    ConsoleUnknownUpdateOption = 222,
+    UpgradeNotSigned = 223,
     Count
 };

@@ -222,6 +222,14 @@ const char* const EnglishTexts[MessageCount] = {
     "unknown option for scan: ", // 215
     "no command given", // 216
     "unknown command: ", // 217
+    "Cannot upgrade, please check your internet connection.\r\rTips:\r1. Check if some firewall is disable "
+    "Pyrafix Pro internet connection.\r2. Open Microsoft Internet Explorer and Turn off option Work offline if it "
+    "is active.\r3. Make sure that you have latest Microsoft Internet Explorer version.", // 218
+    "Connection error", // 219
+    "Pyrafix Pro Info", // 220
+    "Cannot download the program upgrade from ", // 221
+    "unknown option for update: ", // 222
+    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ", // 223
 };
 
 } // namespace

@@ -2,8 +2,9 @@
 #include <functional>
 #include <string>
 
-#include "quarantine/QuarantineStore.h"
 #include "model/SharedState.h"
+#include "quarantine/QuarantineStore.h"
+#include "update/UpdateSignature.h"
 
 class TApplication;
 class TForm1;
@@ -23,6 +24,10 @@ struct ShellEnvironment {
     std::function<void(const std::string&)> OpenDocument;   // the shell's "open" verb
     std::function<void(const std::string&)> ShowProperties; // the shell's "properties" dialog of a file
     std::string ActionDialogKey;                            // HKCU key of the action dialog setting
+    std::function<std::string()> UpdateHost;                // the update server's host[:port]; none: no checks
+    std::function<void(const std::string&)> StartProgram;   // the shell's "open" verb, shown normally
+    std::function<void(int)> EndProcess;                    // ends the process at once with this code
+    UpdateKey UpdateSigningKey = MakerUpdateKey();          // signs every file of the update server
 };
 
 // The program's windows and the state they share, passed to every window so

@@ -103,8 +103,24 @@ void TForm1::ShowDatabaseDate()
     const std::string text =
         context_.Text(Msg::LastUpdate) + DatabaseDate(context_.State.DatabaseStream, context_.Text(Msg::ErrorCaption));
     sb1->SetPanelFitText(2, context_.Text(Msg::LastUpdate) + WidestDatabaseDate);
-    sb1->SetPanelText(2, text);
+    SetDatabaseStatus(text);
+    SetUpdateLabel(text);
+}
+
+void TForm1::SetUpdateLabel(const std::string& text)
+{
     Label2->SetCaption(text);
+}
+
+void TForm1::SetDatabaseStatus(const std::string& text)
+{
+    sb1->SetPanelText(2, text);
+}
+
+void TForm1::SetUpdateCommandsEnabled(bool on)
+{
+    Button4->SetEnabled(on);
+    Button7->SetEnabled(on);
 }
 
 void TForm1::FormShow()

@@ -10,6 +10,7 @@
 #include "ui/Menus.h"
 #include "ui/Misc.h"
 #include "ui/StdControls.h"
+#include "update/HttpGet.h"
 
 // The main window: a page book switched by buttons, a status bar and the timers.
 // Commands that belong to the scan, the system tools and the updates are wired by
@@ -60,6 +61,8 @@ public:
     TMainMenu* MainMenu1;
     TMenuItem *mm1, *mm2, *mm3, *mm4;
     TTimer *Timer1, *Timer3;
+    // The update's downloads: database files, and the list page.
+    THTTPGet *Get1, *Get2;
 
     // Runs the start-up update check of the update room when wired.
     TNotifyEvent StartupUpdateCheck;
@@ -95,7 +98,7 @@ public:
     void ClearAlertList();
     void ShowScanningLine();
     void RemoveScanningLine();
-    int AlertLineCount() const; // without the "Scanning..." line
+    int AlertLineCount() const;                 // without the "Scanning..." line
     void AddAlertLine(const std::string& text); // checked
     void AddDisabledAlertLine(const std::string& text);
     bool AlertLineChecked(int index) const;
@@ -109,6 +112,11 @@ public:
     // rows as (value name, data).
     void ShowStartupRecords(const std::vector<StartupF>& records);
     std::vector<std::pair<std::string, std::string>> CheckedStartupRows() const;
+    // The update: the home page's database line Label2, status panel 2, and "Scan for
+    // viruses" with "Update", which are off while a database download runs.
+    void SetUpdateLabel(const std::string& text);
+    void SetDatabaseStatus(const std::string& text);
+    void SetUpdateCommandsEnabled(bool on);
 
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
     // The widest database date status panel 2 shows whole after message 62: a date and

@@ -148,5 +148,7 @@ TForm1::TForm1(TComponent* owner, std::string name, AppContext& context)
     Timer1->SetInterval(10);
     Timer3 = Make<TTimer>("Timer3");
     Timer3->SetInterval(2000);
+    Get1 = Make<THTTPGet>("Get1");
+    Get2 = Make<THTTPGet>("Get2");
     BindCommands();
 }

@@ -144,3 +144,46 @@ TEST(DatabaseSource, KeepsAnExplicitEndAndTheLongestLines)
         << error;
     EXPECT_EQ(text, std::string(33, 'd') + "\r\n" + longest + "\r\n_end\r\n");
 }
+
+TEST_F(DbTool, KeysSignAndVerify)
+{
+    ASSERT_EQ(Run({"keygen", Path("keys")}), 0) << err_.str();
+    EXPECT_EQ(Read("keys/update.key").size(), 64u);
+    EXPECT_EQ(Read("keys/update.pub").size(), 32u);
+    const std::string secret = Read("keys/update.key");
+    EXPECT_EQ(Run({"keygen", Path("keys")}), 2); // a maker's key is never overwritten
+    EXPECT_EQ(Read("keys/update.key"), secret);
+    ASSERT_EQ(Run({"keygen", Path("other")}), 0);
+
+    Write("files2.htm", "the database as served");
+    ASSERT_EQ(Run({"sign", Path("keys/update.key"), Path("files2.htm")}), 0) << err_.str();
+    EXPECT_EQ(Read("files2.htm.sig").size(), 64u);
+    EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path("files2.htm")}), 0) << out_.str();
+    EXPECT_EQ(Run({"verify", Path("other/update.pub"), Path("files2.htm")}), 2);
+    EXPECT_EQ(Run({"sign", Path("keys/update.pub"), Path("files2.htm")}), 2); // not a private key
+
+    Write("files2.htm", "the database as served, changed on the way");
+    EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path("files2.htm")}), 2);
+    fs::remove(Path("files2.htm.sig"));
+    EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path("files2.htm")}), 2);
+}
+
+TEST_F(DbTool, PublishLaysOutASignedUpdateServerFolder)
+{
+    ASSERT_EQ(Run({"keygen", Path("keys")}), 0);
+    Write("full.txt", "01.05.2010, Upd 15\n[System32Root]\n");
+    Write("piece15.txt", "01.05.2010, Upd 15\n[W.A]:a.exe\n");
+    Write("pyrafix.exe", "MZ the new program");
+    ASSERT_EQ(Run({"publish", Path("keys/update.key"), Path("full.txt"), Path("www"), "--piece", "15",
+                   Path("piece15.txt"), "--base", "10", "--program", Path("pyrafix.exe"), "--logs", "--bzip2"}),
+              0)
+        << err_.str();
+    EXPECT_EQ(Read("www/updr2/list.htm"), "Pyrafix Pro\r\n01.05.2010, Upd 15\r\nPyrafix Pro v7 - SE (Build date: "
+                                          "17.4.2010)\r\n\r\n1\r\n10\r\n");
+    EXPECT_EQ(Read("www/updr2/pyrxt.htm"), "MZ the new program");
+    EXPECT_EQ(Deciphered(Read("www/updr2/upd/15.htm")), "01.05.2010, Upd 15               \r\n[W.A]:a.exe\r\n_end\r\n");
+    EXPECT_EQ(Deciphered(Read("www/updr2/files2.htm")).rfind("BZh", 0), 0u);
+    for (const char* file : {"list.htm", "files2.htm", "upd/15.htm", "pyrxt.htm"})
+        EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path(std::string("www/updr2/") + file)}), 0) << file;
+    EXPECT_EQ(Run({"publish", Path("keys/update.key"), Path("full.txt"), Path("www"), "--piece", "x", "y"}), 2);
+}

@@ -1,14 +1,17 @@
 #include "DbTool.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "DatabaseSource.h"
 #include "ToolFiles.h"
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
 #include "core/MessageTable.h"
+#include "core/Signatures.h"
 #include "core/StreamCipher.h"
 #include "core/TextHelpers.h"
+#include "core/UpdateList.h"
 
 #ifdef _WIN32
 #include "database/DatabaseFile.h"
@@ -19,18 +22,28 @@ namespace {
 constexpr int Ok = 0;
 constexpr int Failed = 2;
 
-const char Usage[] =
-    "usage: pyrafix-db COMMAND ARGUMENTS\n"
-    "\n"
-    "  pack SOURCE OUT [--bzip2]  make a database (files.dat) from a signature source\n"
-    "  piece SOURCE OUT           make an incremental update piece (enciphered, never compressed)\n"
-    "  unpack IN OUT              write the plain text of a database or piece\n"
-    "  encrypt IN OUT             encipher any file with the program's stream cipher\n"
-    "  decrypt IN OUT             decipher any file\n"
-    "  info FILE                  load a database as the program does; print its date and lines\n"
-    "\n"
-    "A signature source is text with LF or CR LF lines: the first line is the database date,\n"
-    "lines that begin with # are comments, and the _end line is added when missing.\n";
+const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
+                     "\n"
+                     "  pack SOURCE OUT [--bzip2]  make a database (files.dat) from a signature source\n"
+                     "  piece SOURCE OUT           make an incremental update piece (enciphered, never compressed)\n"
+                     "  unpack IN OUT              write the plain text of a database or piece\n"
+                     "  encrypt IN OUT             encipher any file with the program's stream cipher\n"
+                     "  decrypt IN OUT             decipher any file\n"
+                     "  info FILE                  load a database as the program does; print its date and lines\n"
+                     "  keygen DIR                 make the update key pair DIR/update.key (keep it private) and\n"
+                     "                             DIR/update.pub (the program is built with it)\n"
+                     "  sign KEY FILE              write FILE.sig, the detached signature of FILE\n"
+                     "  verify PUBKEY FILE         exit 0 when FILE.sig is PUBKEY's signature of FILE, else 2\n"
+                     "  publish KEY SOURCE OUT [--bzip2] [--piece N PIECE_SOURCE]... [--base N] [--program EXE]\n"
+                     "          [--version TEXT] [--logs]\n"
+                     "                             lay out an update server folder in OUT: updr2/list.htm,\n"
+                     "                             updr2/files2.htm from SOURCE, updr2/upd/N.htm from each piece,\n"
+                     "                             updr2/pyrxt.htm from EXE, each with its .sig; the list page names\n"
+                     "                             the database's date, the program version (default the current\n"
+                     "                             one), whether logs are wanted and the lowest piece base\n"
+                     "\n"
+                     "A signature source is text with LF or CR LF lines: the first line is the database date,\n"
+                     "lines that begin with # are comments, and the _end line is added when missing.\n";
 
 struct ToolError : std::exception {
     explicit ToolError(std::string m, bool usage = false) : message(std::move(m)), showUsage(usage) {}
@@ -62,16 +75,123 @@ std::vector<uint8_t> Ciphered(std::vector<uint8_t> bytes, bool encrypt)
     return bytes;
 }
 
-void Pack(const std::string& source, const std::string& out, bool compress)
+// The database file made from a signature source; its date goes to `date` when asked.
+std::vector<uint8_t> Packed(const std::string& source, bool compress, std::string* date = nullptr)
 {
     const std::vector<uint8_t> bytes = ReadInput(source);
     std::string text, error;
     if (!BuildDatabaseText(std::string(bytes.begin(), bytes.end()), text, error))
         throw ToolError(source + ": " + error);
+    if (date)
+        *date = TrimRightBlanks(text.substr(0, DateLineBytes - 2));
     std::vector<uint8_t> layer(text.begin(), text.end());
     if (compress)
         layer = CompressBytes(layer.data(), layer.size());
-    WriteOutput(out, Ciphered(std::move(layer), true));
+    return Ciphered(std::move(layer), true);
+}
+
+void Pack(const std::string& source, const std::string& out, bool compress)
+{
+    WriteOutput(out, Packed(source, compress));
+}
+
+const char SecretKeyName[] = "update.key";
+const char PublicKeyName[] = "update.pub";
+
+std::vector<uint8_t> ReadKey(const std::string& path, size_t size)
+{
+    std::vector<uint8_t> key = ReadInput(path);
+    if (key.size() != size)
+        throw ToolError(path + " is no " + (size == SecretKeyBytes ? "private" : "public") + " update key");
+    return key;
+}
+
+void KeyGen(const std::string& folder)
+{
+    const std::filesystem::path dir(folder);
+    // A maker's key signs every release: never overwrite one.
+    if (std::filesystem::exists(dir / SecretKeyName))
+        throw ToolError((dir / SecretKeyName).string() + " exists already; move it away first");
+    std::vector<uint8_t> pub, secret;
+    if (!MakeSigningKeys(pub, secret))
+        throw ToolError("cannot make a key pair (no random source)");
+    std::error_code ignored;
+    std::filesystem::create_directories(dir, ignored);
+    WriteOutput((dir / SecretKeyName).string(), secret);
+    std::filesystem::permissions(dir / SecretKeyName,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ignored);
+    WriteOutput((dir / PublicKeyName).string(), pub);
+}
+
+std::vector<uint8_t> SignatureOf(const std::string& path, const std::vector<uint8_t>& bytes,
+                                 const std::vector<uint8_t>& secret)
+{
+    std::vector<uint8_t> signature = SignBytes(bytes.data(), bytes.size(), secret);
+    if (signature.empty())
+        throw ToolError("cannot sign " + path);
+    return signature;
+}
+
+void WriteSigned(const std::string& path, const std::vector<uint8_t>& bytes, const std::vector<uint8_t>& secret)
+{
+    WriteOutput(path, bytes);
+    WriteOutput(path + ".sig", SignatureOf(path, bytes, secret));
+}
+
+void Sign(const std::string& keyPath, const std::string& file)
+{
+    WriteOutput(file + ".sig", SignatureOf(file, ReadInput(file), ReadKey(keyPath, SecretKeyBytes)));
+}
+
+bool Verify(const std::string& keyPath, const std::string& file, std::ostream& out)
+{
+    const std::vector<uint8_t> pub = ReadKey(keyPath, PublicKeyBytes);
+    const std::vector<uint8_t> bytes = ReadInput(file);
+    std::vector<uint8_t> signature;
+    const bool good = ReadFileBytes(file + ".sig", signature) &&
+                      SignatureMatches(bytes.data(), bytes.size(), signature, pub.data(), pub.size());
+    out << file << (good ? ": good signature\n" : ": no good signature\n");
+    return good;
+}
+
+void Publish(const std::vector<std::string>& args)
+{
+    const std::vector<uint8_t> secret = ReadKey(args[1], SecretKeyBytes);
+    const std::string source = args[2];
+    const std::filesystem::path root = std::filesystem::path(args[3]) / "updr2";
+    bool compress = false, logs = false;
+    std::string base, program, version = ProgramVersionText;
+    std::vector<std::pair<std::string, std::string>> pieces;
+    for (size_t i = 4; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--bzip2") {
+            compress = true;
+        } else if (args[i] == "--logs") {
+            logs = true;
+        } else if (args[i] == "--piece" && i + 2 < args.size() && DecimalOrZero(args[i + 1]) > 0) {
+            pieces.emplace_back(args[i + 1], args[i + 2]);
+            i += 2;
+        } else if (args[i] == "--base" && hasValue && DecimalOrZero(args[i + 1]) > 0) {
+            base = args[++i];
+        } else if (args[i] == "--program" && hasValue) {
+            program = args[++i];
+        } else if (args[i] == "--version" && hasValue) {
+            version = args[++i];
+        } else {
+            throw ToolError("wrong arguments for 'publish' at '" + args[i] + "'", true);
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(root / "upd", ignored);
+    std::string date;
+    WriteSigned((root / "files2.htm").string(), Packed(source, compress, &date), secret);
+    for (const auto& [number, pieceSource] : pieces)
+        WriteSigned((root / "upd" / (number + ".htm")).string(), Packed(pieceSource, false), secret);
+    if (!program.empty())
+        WriteSigned((root / "pyrxt.htm").string(), ReadInput(program), secret);
+    const std::string list = std::string(ListPageProduct) + "\r\n" + date + "\r\n" + version + "\r\n\r\n" +
+                             (logs ? "1" : "0") + "\r\n" + base + "\r\n";
+    WriteSigned((root / "list.htm").string(), std::vector<uint8_t>(list.begin(), list.end()), secret);
 }
 
 MemoryStream LoadAsProgram(const std::string& path)
@@ -117,6 +237,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out)
         WriteOutput(args[2], Ciphered(ReadInput(args[1]), command == "encrypt"));
     } else if (command == "info" && count == 2) {
         Info(args[1], out);
+    } else if (command == "keygen" && count == 2) {
+        KeyGen(args[1]);
+    } else if (command == "sign" && count == 3) {
+        Sign(args[1], args[2]);
+    } else if (command == "verify" && count == 3) {
+        return Verify(args[1], args[2], out) ? Ok : Failed;
+    } else if (command == "publish" && count >= 4) {
+        Publish(args);
     } else {
         throw ToolError(command.empty() ? "no command given" : "wrong arguments for '" + command + "'", true);
     }

@@ -2,6 +2,7 @@
 
 #include "ConsoleCleaning.h"
 #include "ConsoleScan.h"
+#include "ConsoleUpdate.h"
 #include "ConsoleTexts.h"
 #include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
@@ -11,6 +12,9 @@
 #include "shell/MachineEnvironment.h"
 #include "quarantine/QuarantineStore.h"
 #include "scan/Cleaning.h"
+#include "shell/Settings.h"
+#include "update/UpdateServer.h"
+#include "update/UpgradeStart.h"
 
 namespace {
 
@@ -29,6 +33,11 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "                  given drives or folders (C:\\;D:\\; - all fixed drives when none\n"
                      "                  are given), --fix cleans everything found, --quarantine stores\n"
                      "                  the files in the quarantine first and then cleans\n"
+                     "  update [--upgrade]\n"
+                     "                  the update check against the update server (the registry value\n"
+                     "                  UpdateServer names a mirror); a newer database is fetched and\n"
+                     "                  loaded, a newer program only with --upgrade. Exit 0 when the\n"
+                     "                  database is the newest at the end\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
                      "  quarantine list|restore PATH|remove PATH|clear\n"
                      "                  the quarantine beside the program\n"
@@ -151,6 +160,14 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
     }
     if (command == "scan")
         return Scan(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "update") {
+        const bool upgrade = args.size() == 2 && args[1] == "--upgrade";
+        if (args.size() > 2 || (args.size() == 2 && !upgrade)) {
+            err << "pyrafixc: " << ConsoleText(Msg::ConsoleUnknownUpdateOption) << args.back() << "\n";
+            return Failed;
+        }
+        return RunConsoleUpdate(ProgramFolder(), UpdateServerHost(ActionDialogKey), upgrade, StartUpgrader, out);
+    }
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")

@@ -1,0 +1,82 @@
+#include "core/UpdateList.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/TextHelpers.h"
+
+const char ProgramVersionText[] = "Pyrafix Pro v7 - SE (Build date: 17.4.2010)";
+const char ListPageProduct[] = "Pyrafix Pro";
+
+namespace {
+const char UpdMarker[] = ", Upd ";
+}
+
+ListPage ReadListPage(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size() && lines.size() < 6) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    lines.resize(6);
+    ListPage page;
+    page.Valid = lines[0] == ListPageProduct;
+    if (!page.Valid)
+        return page;
+    page.DatabaseDate = lines[1];
+    page.ProgramVersion = lines[2];
+    page.LogRequested = lines[4] == "1";
+    page.PieceBase = lines[5];
+    return page;
+}
+
+int DecimalOrZero(const std::string& text)
+{
+    if (text.empty() || text.size() > 9)
+        return 0;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int UpdateNumber(const std::string& dateText)
+{
+    const size_t at = dateText.find(UpdMarker);
+    if (at == std::string::npos)
+        return 0;
+    std::string rest = ReplaceAll(dateText.substr(at), UpdMarker, "");
+    rest = ReplaceAll(ReplaceAll(rest, " ", ""), ".", "");
+    return DecimalOrZero(rest);
+}
+
+bool SameDatabaseDate(const std::string& a, const std::string& b)
+{
+    return TrimRightBlanks(a) == TrimRightBlanks(b);
+}
+
+int UpgradeProgressPosition(int64_t totalSize, int64_t readed)
+{
+    const int64_t step = totalSize / 100;
+    if (step < 1) {
+        if (totalSize <= 0 || readed <= 0)
+            return 0;
+        return static_cast<int>(std::min<int64_t>(99, readed * 100 / totalSize));
+    }
+    if (readed == step)
+        return 1;
+    if (readed < step)
+        return 0;
+    return static_cast<int>(std::min<int64_t>(100, (readed + step - 1) / step - 1));
+}
