@@ -4,6 +4,7 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
@@ -17,6 +18,7 @@ const char UpdateAgentName[] = "Pyrafix Pro Updater";
 
 namespace {
 constexpr DWORD BlockBytes = 4097;
+constexpr DWORD BlocksPerRead = 64;
 
 // A server that stops sending must not hold the download for ever. Each handle
 // level keeps its own timeouts (a request does not inherit its session's in Wine).
@@ -152,25 +154,34 @@ bool THTTPGet::Transfer::Fetch()
     } else {
         Text.clear();
     }
-    std::vector<char> block(BlockBytes);
+    // Each call into WinInet costs more than its bytes under Wine, so the worker asks
+    // for many blocks at once and still reports progress block by block.
+    std::vector<char> chunk(BlockBytes * BlocksPerRead);
     for (;;) {
         if (Stop)
             return false;
         DWORD got = 0;
-        if (!InternetReadFile(request.Get(), block.data(), BlockBytes, &got) || got == 0)
+        if (!InternetReadFile(request.Get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got) || got == 0)
             break;
+        if (Readed + got > MaxSize)
+            return false;
         if (ToFile) {
             DWORD written = 0;
-            if (!WriteFile(file.Get(), block.data(), got, &written, nullptr) || written != got)
+            if (!WriteFile(file.Get(), chunk.data(), got, &written, nullptr) || written != got)
                 return false;
         } else {
-            Text.append(block.data(), got);
+            Text.append(chunk.data(), got);
         }
-        Readed += got;
-        if (Readed > MaxSize)
-            return false;
-        if (OnProgress)
-            ReportProgress();
+        for (DWORD done = 0; done < got;) {
+            const DWORD block = std::min<DWORD>(BlockBytes, got - done);
+            done += block;
+            Readed += block;
+            if (OnProgress) {
+                if (Stop)
+                    return false;
+                ReportProgress();
+            }
+        }
     }
     return ToFile ? Readed == TotalSize : Readed != 0;
 }
