@@ -19,7 +19,7 @@ public:
     void Log(const std::string& line) override { form_.AddLogLine(line); }
     int AlertLineCount() override { return form_.AlertLineCount(); }
     void AddAlertLine(const std::string& text) override { form_.AddAlertLine(text); }
-    void Report(const std::string&) override {} // the report file comes with the full report
+    void Report(const std::string& line) override { WriteReportLine(context_.State, line); }
     std::string Now() override { return LongTimeText(); }
     void Status(const std::string& text) override { form_.SetStatus(text); }
     void ClearLog() override { form_.ClearLog(); }

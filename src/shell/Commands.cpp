@@ -5,4 +5,5 @@ void WireCommands(AppContext& context)
     WireScanCommands(context);
     WireCleaningCommands(context);
     WireSystemToolCommands(context);
+    WireReportCommands(context);
 }

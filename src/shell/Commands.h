@@ -6,7 +6,8 @@
 void WireCommands(AppContext& context);
 
 // Each room wires its own commands (scan/ScanCommands.cpp, scan/CleaningCommands.cpp,
-// systools/SystemToolCommands.cpp).
+// systools/SystemToolCommands.cpp, reports/ReportCommands.cpp).
 void WireScanCommands(AppContext& context);
 void WireCleaningCommands(AppContext& context);
 void WireSystemToolCommands(AppContext& context);
+void WireReportCommands(AppContext& context);

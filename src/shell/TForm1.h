@@ -95,7 +95,7 @@ public:
     void ClearAlertList();
     void ShowScanningLine();
     void RemoveScanningLine();
-    int AlertLineCount() const; // without the "Scanning..." line
+    int AlertLineCount() const;                 // without the "Scanning..." line
     void AddAlertLine(const std::string& text); // checked
     void AddDisabledAlertLine(const std::string& text);
     bool AlertLineChecked(int index) const;
@@ -109,6 +109,9 @@ public:
     // rows as (value name, data).
     void ShowStartupRecords(const std::vector<StartupF>& records);
     std::vector<std::pair<std::string, std::string>> CheckedStartupRows() const;
+    // While the full report is built: "Full report log" reads "Abort log", the window
+    // stays enabled, "Scan for viruses" and "Update" are off; afterwards the reverse.
+    void SetReportBuilding(bool building);
 
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
 
