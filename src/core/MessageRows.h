@@ -222,5 +222,10 @@ enum class Msg : int {
     ConsoleUnknownOption = 215,
     ConsoleNoCommand = 216,
     ConsoleUnknownCommand = 217,
+    ConsoleReportWritten = 218,
+    ConsoleCannotWriteReport = 219,
+    ConsoleOptionNeedsFile = 220,
+    ConsoleUnknownOptionFor = 221,
+    ConsoleJsonWritten = 222,
     Count
 };

@@ -222,6 +222,11 @@ const char* const EnglishTexts[MessageCount] = {
     "unknown option for scan: ", // 215
     "no command given", // 216
     "unknown command: ", // 217
+    "report written to ", // 218
+    "cannot write the report ", // 219
+    " needs a file name", // 220
+    "unknown option: ", // 221
+    "JSON report written to ", // 222
 };
 
 } // namespace

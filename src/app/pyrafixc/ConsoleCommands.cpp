@@ -1,6 +1,7 @@
 #include "ConsoleCommands.h"
 
 #include "ConsoleCleaning.h"
+#include "ConsoleReport.h"
 #include "ConsoleScan.h"
 #include "ConsoleTexts.h"
 #include "QuarantineCommands.h"
@@ -29,6 +30,10 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "                  given drives or folders (C:\\;D:\\; - all fixed drives when none\n"
                      "                  are given), --fix cleans everything found, --quarantine stores\n"
                      "                  the files in the quarantine first and then cleans\n"
+                     "  report [--out FILE] [--json FILE]\n"
+                     "                  the full report log of this machine (startup entries, services,\n"
+                     "                  processes, detections) to Information.txt beside the program or\n"
+                     "                  to FILE; --json also writes it as JSON\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
                      "  quarantine list|restore PATH|remove PATH|clear\n"
                      "                  the quarantine beside the program\n"
@@ -151,6 +156,8 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
     }
     if (command == "scan")
         return Scan(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "report")
+        return ConsoleReport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")
