@@ -24,6 +24,12 @@ file(GLOB win32_ui_sources CONFIGURE_DEPENDS src/ui/win32/*.cpp)
 list(APPEND WINDOWS_SOURCES ${win32_ui_sources})
 add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
 target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# nlohmann-json is header-only: Debian's headers serve the cross build as they are,
+# from a folder of their own so that no other host header is found there.
+set(JSON_INCLUDE ${CMAKE_BINARY_DIR}/json-include)
+file(MAKE_DIRECTORY ${JSON_INCLUDE})
+file(CREATE_LINK /usr/include/nlohmann ${JSON_INCLUDE}/nlohmann SYMBOLIC)
+target_include_directories(pyrafix_win SYSTEM PUBLIC ${JSON_INCLUDE})
 target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32
                                          psapi version wininet uuid)
 

@@ -139,12 +139,7 @@ TEST(FullReport, AllSectionsOnAPlantedMachine)
     const std::string marker = "GoldenReport";
     TestFolder folder;
     const std::string bad = folder.Write("goldenreport.exe", "a planted detection");
-    PlantedValue run;
-    {
-        RegKey key;
-        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, RunKey));
-        ASSERT_TRUE(key.WriteString(run.name, "\"" + bad + "\" /a\r\nsecond line"));
-    }
+    PlantedValue run("\"" + bad + "\" /a\r\nsecond line");
     SavedUpperFilters filters;
     filters.Set(std::string("kbdclass\0pyrafixgoldenreport\0", 29) + '\0');
     SavedIni systemIni("System.ini");

@@ -3,8 +3,10 @@
 #include "ConsoleScan.h"
 #include "ConsoleTexts.h"
 #include "database/DatabaseFile.h"
+#include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
 #include "reports/FullReport.h"
+#include "reports/JsonReport.h"
 #include "reports/WindowsVersion.h"
 #include "systools/Processes.h"
 #include "systools/StartupValuesPage.h"
@@ -80,13 +82,22 @@ int ConsoleReport(const std::vector<std::string>& args, std::ostream& out, std::
     }
     ConsoleReportView view(state);
     const SYSTEMTIME now = LocalNow();
+    const std::string isoTime = IsoLocalTime();
+    const std::string windowsName = WindowsVersionName();
     const FullReportResult result = BuildFullReport(
-        state, path, ReportHeaderLines(state.Messages, ShortDateText(now), LongTimeText(now), WindowsVersionName()),
-        view);
+        state, path, ReportHeaderLines(state.Messages, ShortDateText(now), LongTimeText(now), windowsName), view);
     if (!result.Written) {
         err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotWriteReport) << path << "\n";
         return Failed;
     }
     out << ConsoleText(Msg::ConsoleReportWritten) << path << "\n";
+    if (options.json.empty())
+        return Done;
+    const std::string json = JsonReport(state, result, windowsName, isoTime);
+    if (!WriteFileReplacing(options.json, json.data(), json.size())) {
+        err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotWriteReport) << options.json << "\n";
+        return Failed;
+    }
+    out << ConsoleText(Msg::ConsoleJsonWritten) << options.json << "\n";
     return Done;
 }
