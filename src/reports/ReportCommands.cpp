@@ -82,4 +82,5 @@ void WireReportCommands(AppContext& context)
     dialog.xpCheckBox3->OnClick = [&state, &dialog] { state.ReportActiveProcesses = dialog.xpCheckBox3->Checked(); };
     dialog.xpCheckBox4->OnClick = [&state, &dialog] { state.ReportInfectedFiles = dialog.xpCheckBox4->Checked(); };
     dialog.xpButton1->OnClick = [&context] { BuildLogClick(context); };
+    WireReportManager(context);
 }

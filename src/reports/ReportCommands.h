@@ -4,3 +4,9 @@
 // "Build log" of the report dialog: builds Information.txt in the program folder
 // and opens it, or aborts the build in progress.
 void BuildLogClick(AppContext& context);
+
+// Refills the Report Manager's rows (its "Refresh" and every showing).
+void DisplayFullLogFile(AppContext& context);
+
+// The Report Manager's commands, menus and row colours.
+void WireReportManager(AppContext& context);
