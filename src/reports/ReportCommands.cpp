@@ -1,7 +1,9 @@
 #include "reports/ReportCommands.h"
 
 #include "platform/LocalTime.h"
+#include "platform/ShellFolders.h"
 #include "reports/FullReport.h"
+#include "reports/SendLog.h"
 #include "reports/TForm12.h"
 #include "reports/WindowsVersion.h"
 #include "scan/ScanCommands.h"
@@ -46,7 +48,31 @@ void AbortBuild(AppContext& context)
     FinishBuild(context);
 }
 
+class MainWindowSendLogView : public SendLogView {
+public:
+    explicit MainWindowSendLogView(AppContext& context) : context_(context) {}
+    void Status(const std::string& text) override { context_.Form1->SetStatus(text); }
+    void ShowError(const std::string& text) override
+    {
+        context_.App.ShowMessageBox(text, context_.Text(Msg::ErrorCaption), mbIconError);
+    }
+    void ShowInformation(const std::string& text) override
+    {
+        context_.App.ShowMessageBox(text, context_.Text(Msg::InformationCaption), mbIconInformation);
+    }
+
+private:
+    AppContext& context_;
+};
+
 } // namespace
+
+void SendLogFromMainWindow(AppContext& context)
+{
+    MainWindowSendLogView view(context);
+    SendLog(context.State, context.Env.ProgramFolder, ReadServerAddress(LogServerValue, LogServerHost, LogServerPort),
+            CurrentUserName(), view);
+}
 
 void BuildLogClick(AppContext& context)
 {

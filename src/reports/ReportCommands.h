@@ -5,6 +5,9 @@
 // and opens it, or aborts the build in progress.
 void BuildLogClick(AppContext& context);
 
+// The log upload the update server asked for, as the main window shows it.
+void SendLogFromMainWindow(AppContext& context);
+
 // Refills the Report Manager's rows (its "Refresh" and every showing).
 void DisplayFullLogFile(AppContext& context);
 

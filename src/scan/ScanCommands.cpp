@@ -1,6 +1,7 @@
 #include "scan/ScanCommands.h"
 
 #include "platform/LocalTime.h"
+#include "reports/ReportCommands.h"
 #include "scan/FullScanWindow.h"
 #include "scan/RunQuickScan.h"
 #include "shell/Commands.h"
@@ -51,6 +52,7 @@ public:
     }
     bool Ask(const std::string& text) override { return context_.App.Confirm(text, context_.Text(Msg::QuestionCaption)); }
     void StartFullScan() override { ShowFullScanWindow(context_); }
+    void SendLog() override { SendLogFromMainWindow(context_); }
 
 private:
     AppContext& context_;
