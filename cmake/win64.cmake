@@ -104,6 +104,9 @@ list(REMOVE_ITEM console_command_sources ${CMAKE_SOURCE_DIR}/src/app/pyrafixc/ma
 add_library(pyrafixc_commands STATIC ${console_command_sources})
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
+if(TARGET bench_report) # the report as pyrafixc writes it
+  target_link_libraries(bench_report PRIVATE pyrafixc_commands)
+endif()
 # windres does not report what a script includes: rebuild the resources when their files change.
 set_source_files_properties(data/pyrafixc.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/data/pyrafixc.manifest)
 set_source_files_properties(data/pyrafix.rc PROPERTIES OBJECT_DEPENDS

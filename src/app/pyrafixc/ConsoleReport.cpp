@@ -66,6 +66,14 @@ bool ParseReportOptions(const std::vector<std::string>& args, ReportOptions& opt
 
 } // namespace
 
+FullReportResult BuildConsoleReport(SharedState& state, const std::string& path, const std::string& windowsName)
+{
+    ConsoleReportView view(state);
+    const SYSTEMTIME now = LocalNow();
+    return BuildFullReport(state, path,
+                           ReportHeaderLines(state.Messages, ShortDateText(now), LongTimeText(now), windowsName), view);
+}
+
 int ConsoleReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     ReportOptions options;
@@ -80,12 +88,9 @@ int ConsoleReport(const std::vector<std::string>& args, std::ostream& out, std::
         err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotReadDatabase) << folder << "files.dat\n";
         state.ReportInfectedFiles = false;
     }
-    ConsoleReportView view(state);
-    const SYSTEMTIME now = LocalNow();
     const std::string isoTime = IsoLocalTime();
     const std::string windowsName = WindowsVersionName();
-    const FullReportResult result = BuildFullReport(
-        state, path, ReportHeaderLines(state.Messages, ShortDateText(now), LongTimeText(now), windowsName), view);
+    const FullReportResult result = BuildConsoleReport(state, path, windowsName);
     if (!result.Written) {
         err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotWriteReport) << path << "\n";
         return Failed;
