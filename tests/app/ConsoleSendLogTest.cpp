@@ -5,35 +5,8 @@
 #include "ConsoleCommands.h"
 #include "TestFolder.h"
 #include "platform/FileSystem.h"
-#include "platform/RegistryKey.h"
-#include "platform/ServerAddress.h"
 #include "reports/LocalFtpServer.h"
 #include "reports/SendLog.h"
-#include "systools/Fixtures.h"
-
-namespace {
-
-// "LogServer" under the options key for one test; removed afterwards.
-class LogServerValueSet {
-public:
-    explicit LogServerValueSet(const std::string& address) : lock_("pyrafix-test-logserver")
-    {
-        RegKey key;
-        EXPECT_TRUE(key.Create(HKEY_CURRENT_USER, OptionsKey));
-        EXPECT_TRUE(key.WriteString(LogServerValue, address));
-    }
-    ~LogServerValueSet()
-    {
-        RegKey key;
-        if (key.Open(HKEY_CURRENT_USER, OptionsKey, KEY_READ | KEY_WRITE))
-            key.DeleteValue(LogServerValue);
-    }
-
-private:
-    MachineLock lock_;
-};
-
-} // namespace
 
 TEST(ConsoleSendLog, UploadsAtOnceToTheLogServerValueAndSaysWhetherItArrived)
 {

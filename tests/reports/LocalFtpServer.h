@@ -10,6 +10,10 @@
 
 #include "SourcePath.h"
 #include "TestFolder.h"
+#include "platform/RegistryKey.h"
+#include "platform/ServerAddress.h"
+#include "reports/SendLog.h"
+#include "systools/Fixtures.h"
 
 // The Linux path of a Windows one (Wine's kernel32 export).
 inline std::string UnixPath(const std::string& path)
@@ -67,4 +71,26 @@ public:
 private:
     std::string portFile_, stopFile_;
     HANDLE process_ = nullptr;
+};
+
+// "LogServer" under the options key for one test; removed afterwards.
+class LogServerValueSet {
+public:
+    explicit LogServerValueSet(const std::string& address) : lock_("pyrafix-test-logserver")
+    {
+        RegKey key;
+        EXPECT_TRUE(key.Create(HKEY_CURRENT_USER, OptionsKey));
+        EXPECT_TRUE(key.WriteString(LogServerValue, address));
+    }
+    ~LogServerValueSet()
+    {
+        RegKey key;
+        if (key.Open(HKEY_CURRENT_USER, OptionsKey, KEY_READ | KEY_WRITE))
+            key.DeleteValue(LogServerValue);
+    }
+    LogServerValueSet(const LogServerValueSet&) = delete;
+    LogServerValueSet& operator=(const LogServerValueSet&) = delete;
+
+private:
+    MachineLock lock_;
 };

@@ -4,6 +4,7 @@
 #include <regex>
 #include <sstream>
 
+#include "AppShell.h"
 #include "LocalFtpServer.h"
 #include "TestFolder.h"
 #include "platform/FileSystem.h"
@@ -119,4 +120,27 @@ TEST(SendLog, RemoteNamesAndServerAddresses)
         EXPECT_EQ(address.Host, row.Host) << row.Text;
         EXPECT_EQ(address.Port, row.Port) << row.Text;
     }
+}
+
+TEST(SendLog, ACleanQuickScanOffersTheUploadTheServerAskedFor)
+{
+    TestFolder folder;
+    LocalFtpServer server(folder, LogAccount, LogPassword());
+    LogServerValueSet value("127.0.0.1:" + std::to_string(server.port));
+    AppShell w(folder);
+    w.ShowScanPage();
+    w.state.DatabaseStream = MemoryStream("2026-12-10\r\n_end\r\n"); // nothing to find
+    w.state.LogRequested = true;
+    for (int answer : {idYes, idOk, idYes, idOk}) // scan?, clean, send the log?, sent
+        w.renderer.Answer(answer);
+    w.Main().Button1->Click();
+
+    EXPECT_FALSE(w.state.LogRequested);
+    ASSERT_EQ(w.renderer.Boxes().size(), 4u);
+    EXPECT_EQ(w.renderer.Boxes()[2].Text, w.state.Messages.Text(Msg::SendLogQuestion));
+    EXPECT_EQ(w.renderer.Boxes()[3].Text, "Log file successfully sent, Thank you!");
+    int arrived = 0;
+    for (FindFiles find(server.root + "\\*.txt"); find.Valid(); find.Next())
+        ++arrived;
+    EXPECT_EQ(arrived, 1);
 }
