@@ -54,6 +54,12 @@ add_library(pyrafix_win STATIC ${WINDOWS_SOURCES})
 # PSAPI_VERSION 1 takes the process-path call from psapi.dll, which Vista has, rather
 # than kernel32's K32 form, which came with Windows 7.
 target_compile_definitions(pyrafix_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 PSAPI_VERSION=1)
+# nlohmann-json is header-only: Debian's headers serve the cross build as they are,
+# from a folder of their own so that no other host header is found there.
+set(JSON_INCLUDE ${CMAKE_BINARY_DIR}/json-include)
+file(MAKE_DIRECTORY ${JSON_INCLUDE})
+file(CREATE_LINK /usr/include/nlohmann ${JSON_INCLUDE}/nlohmann SYMBOLIC)
+target_include_directories(pyrafix_win SYSTEM PUBLIC ${JSON_INCLUDE})
 target_link_libraries(pyrafix_win PUBLIC pyrafix_core shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32
                                          psapi version wininet uuid)
 
@@ -139,6 +145,9 @@ list(REMOVE_ITEM console_command_sources ${CMAKE_SOURCE_DIR}/src/app/pyrafixc/ma
 add_library(pyrafixc_commands STATIC ${console_command_sources})
 target_include_directories(pyrafixc_commands PUBLIC ${CMAKE_SOURCE_DIR}/src/app/pyrafixc)
 target_link_libraries(pyrafixc_commands PUBLIC pyrafix_win)
+if(TARGET bench_report) # the report as pyrafixc writes it
+  target_link_libraries(bench_report PRIVATE pyrafixc_commands)
+endif()
 # windres does not report what a script includes: rebuild the resources when their files change.
 set_source_files_properties(data/pyrafixc.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/data/pyrafixc.manifest)
 set_source_files_properties(data/pyrafix.rc PROPERTIES OBJECT_DEPENDS

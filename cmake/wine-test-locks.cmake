@@ -20,6 +20,8 @@
 #   appinit         AppInit_DLLs and the shell hook and helper-object CLSID keys of HKLM
 #   drive-q         the second test drive Q: (walked whole by the full scan tests)
 #   settings        the program's own settings key and Wine's per-program version keys
+#   desktop         the keyboard focus and the foreground window: real windows take them
+#                   when shown, so the tests that make real windows take turns
 #
 # No lock is needed for: test folders (each case has its own, named after it and
 # its process); registry keys named after the test (RegBase, StartupValuesPage's
@@ -31,8 +33,12 @@
 
 # The quick scans of the whole machine with the shipped database read every place a
 # program starts from and must find nothing, so they hold every lock they read.
+# The full report runs such a scan too, and its tests and the Report Manager's plant
+# detections, Run values, services and processes as well.
 set(machine_scans "ScanCommands\\..*" "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
-                  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
+                  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies"
+                  "FullReport\\..*" "ConsoleReport\\..*" "ReportManager\\..*"
+                  "SendLog\\.ACleanQuickScanOffersTheUploadTheServerAskedFor" "ConsoleSendLog\\..*")
 
 # lock(NAME PATTERN...): the tests matching any of the patterns hold NAME.
 set(pyrafix_locks)
@@ -73,6 +79,7 @@ lock(ini-files ${machine_scans}
   "SystemToolWindows\\.KeyboardFilterRemovalAndIniLineSwitching")
 lock(upper-filters
   "KeyboardFilters\\..*"
+  "FullReport\\..*" "ConsoleReport\\..*"
   "SystemToolWindows\\.KeyboardFilterRemovalAndIniLineSwitching")
 lock(appinit ${machine_scans}
   "StartupCollector\\.AppInitNames.*")
@@ -81,8 +88,15 @@ lock(drive-q
   "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered")
 lock(settings
   "PyrafixProgram\\..*"
+  "SendLog\\..*" "ConsoleSendLog\\..*"
   "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
   "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
+
+lock(desktop
+  "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
+  "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
+  "ShellWindows\\.(TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus|TextsFitTheirPlacesAt96And144Dpi)"
+  "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033")
 
 # Give each test its locks; a pattern that names no test (a renamed or removed case)
 # becomes a failing test, so a lock is never lost without notice.

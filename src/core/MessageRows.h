@@ -228,5 +228,10 @@ enum class Msg : int {
     CannotDownloadUpgrade = 221,
     ConsoleUnknownUpdateOption = 222,
     UpgradeNotSigned = 223,
+    ConsoleReportWritten = 224,
+    ConsoleCannotWriteReport = 225,
+    ConsoleOptionNeedsFile = 226,
+    ConsoleUnknownOptionFor = 227,
+    ConsoleJsonWritten = 228,
     Count
 };

@@ -230,6 +230,11 @@ const char* const EnglishTexts[MessageCount] = {
     "Cannot download the program upgrade from ", // 221
     "unknown option for update: ", // 222
     "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ", // 223
+    "report written to ", // 224
+    "cannot write the report ", // 225
+    " needs a file name", // 226
+    "unknown option: ", // 227
+    "JSON report written to ", // 228
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,21 @@ struct SharedState {
     int DetectionCount = 0;
     bool ScanFoundAny = false;
     bool ReportMode = false;
+    // The full report file while one is written (with ReportMode); empty otherwise.
+    std::function<void(const std::string&)> ReportFile;
+    // What the full report includes; the report dialog's check boxes, not saved.
+    bool ReportInfectedFiles = true;
+    bool ReportActiveProcesses = true;
+    bool ReportStartupFiles = true;
+    bool ReportActiveServices = true;
     bool LogRequested = false;
     long double CleanSeconds = 0;
     bool StartupCheckEnabled = false; // the upgrade window sets it when created
 };
+
+// A line of the full report, while one is written; nothing otherwise.
+inline void WriteReportLine(const SharedState& state, const std::string& line)
+{
+    if (state.ReportMode && state.ReportFile)
+        state.ReportFile(line);
+}

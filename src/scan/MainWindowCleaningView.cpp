@@ -1,6 +1,7 @@
 #include "scan/MainWindowCleaningView.h"
 
 #include "platform/LocalTime.h"
+#include "reports/ReportCommands.h"
 #include "shell/TForm1.h"
 #include "ui/Application.h"
 
@@ -12,6 +13,11 @@ void MainWindowCleaningView::Log(const std::string& line)
 void MainWindowCleaningView::Status(const std::string& text)
 {
     context_.Form1->SetStatus(text);
+}
+
+void MainWindowCleaningView::SendLog()
+{
+    SendLogFromMainWindow(context_);
 }
 
 std::string MainWindowCleaningView::Now()

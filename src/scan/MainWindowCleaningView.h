@@ -20,6 +20,7 @@ public:
     void ShowError(const std::string& text) override;
     void ShowInformation(const std::string& text) override;
     bool Ask(const std::string& text) override;
+    void SendLog() override;
 
 private:
     AppContext& context_;

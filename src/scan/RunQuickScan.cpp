@@ -74,11 +74,14 @@ StartupSources CurrentStartupSources(const MessageTable& messages)
 void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& questions)
 {
     const MessageTable& m = state.Messages;
+    // Taken once: an abort of the report clears ReportMode while the scan runs, and
+    // the scan it stops is still the report's, without the end questions.
+    const bool reportMode = state.ReportMode;
     window.ClearLog();
     window.Log(window.Now() + m.Text(Msg::ScanningPleaseWait));
     ResetScanState(state);
     window.ClearAlertLines();
-    if (!state.ReportMode) {
+    if (!reportMode) {
         window.ShowScanningLine();
         window.SetFixEnabled(false);
         window.SetScanning(true);
@@ -89,6 +92,6 @@ void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& qu
     LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), [&window] { window.Pump(); },
                               state.AbortRequested);
     ScanRecords(state, machine, MachineRootFolders(), MachineFolder, window);
-    if (!state.ReportMode)
+    if (!reportMode)
         EndScan(state, window, questions);
 }

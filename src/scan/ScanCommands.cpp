@@ -1,6 +1,7 @@
 #include "scan/ScanCommands.h"
 
 #include "platform/LocalTime.h"
+#include "reports/ReportCommands.h"
 #include "scan/FullScanWindow.h"
 #include "scan/RunQuickScan.h"
 #include "shell/Commands.h"
@@ -19,7 +20,7 @@ public:
     void Log(const std::string& line) override { form_.AddLogLine(line); }
     int AlertLineCount() override { return form_.AlertLineCount(); }
     void AddAlertLine(const std::string& text) override { form_.AddAlertLine(text); }
-    void Report(const std::string&) override {} // the report file comes with the full report
+    void Report(const std::string& line) override { WriteReportLine(context_.State, line); }
     std::string Now() override { return LongTimeText(); }
     void Status(const std::string& text) override { form_.SetStatus(text); }
     void ClearLog() override { form_.ClearLog(); }
@@ -51,6 +52,7 @@ public:
     }
     bool Ask(const std::string& text) override { return context_.App.Confirm(text, context_.Text(Msg::QuestionCaption)); }
     void StartFullScan() override { ShowFullScanWindow(context_); }
+    void SendLog() override { SendLogFromMainWindow(context_); }
 
 private:
     AppContext& context_;

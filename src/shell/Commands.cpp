@@ -6,4 +6,5 @@ void WireCommands(AppContext& context)
     WireCleaningCommands(context);
     WireSystemToolCommands(context);
     WireUpdateCommands(context);
+    WireReportCommands(context);
 }

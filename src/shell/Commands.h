@@ -6,9 +6,9 @@
 void WireCommands(AppContext& context);
 
 // Each room wires its own commands (scan/ScanCommands.cpp, scan/CleaningCommands.cpp,
-// systools/SystemToolCommands.cpp,
-// update/UpdateCommands.cpp).
+// systools/SystemToolCommands.cpp, update/UpdateCommands.cpp, reports/ReportCommands.cpp).
 void WireScanCommands(AppContext& context);
 void WireCleaningCommands(AppContext& context);
 void WireSystemToolCommands(AppContext& context);
 void WireUpdateCommands(AppContext& context);
+void WireReportCommands(AppContext& context);

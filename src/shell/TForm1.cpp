@@ -322,3 +322,11 @@ std::vector<std::pair<std::string, std::string>> TForm1::CheckedStartupRows() co
             checked.emplace_back(item.Caption, item.SubItems.empty() ? std::string() : item.SubItems[0]);
     return checked;
 }
+
+void TForm1::SetReportBuilding(bool building)
+{
+    Button10->SetCaption(context_.Text(building ? Msg::AbortLog : Msg::FullReportLog));
+    SetEnabled(true);
+    Button4->SetEnabled(!building);
+    Button7->SetEnabled(!building);
+}

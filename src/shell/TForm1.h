@@ -117,6 +117,9 @@ public:
     void SetUpdateLabel(const std::string& text);
     void SetDatabaseStatus(const std::string& text);
     void SetUpdateCommandsEnabled(bool on);
+    // While the full report is built: "Full report log" reads "Abort log", the window
+    // stays enabled, "Scan for viruses" and "Update" are off; afterwards the reverse.
+    void SetReportBuilding(bool building);
 
     enum Page { HomePage = 0, ScanPage = 1, ProcessPage = 2, StartupPage = 3, AboutPage = 4, ServicePage = 5 };
     // The widest database date status panel 2 shows whole after message 62: a date and

@@ -4,7 +4,7 @@
 #include "systools/SystemToolPages.h"
 #include "ui/Application.h"
 
-void RefreshProcessPage(AppContext& context, const LineSink& report)
+std::vector<std::string> RefreshProcessPage(AppContext& context, const LineSink& report)
 {
     TForm1& form = *context.Form1;
     LineSink shown = report;
@@ -15,6 +15,7 @@ void RefreshProcessPage(AppContext& context, const LineSink& report)
         };
     const std::vector<std::string> rows = ProcessPageRows(context.State.Messages, shown);
     form.ShowProcessRows(rows, ProcessCountCaption(context.State.Messages, static_cast<int>(rows.size())));
+    return rows;
 }
 
 namespace {

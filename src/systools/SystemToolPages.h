@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/LineSink.h"
 #include "shell/AppContext.h"
@@ -9,8 +10,8 @@ class TListView;
 // The system tools' lists in the windows, one file per page or tab. The report
 // build calls the refreshes with its sink; the commands call them without one.
 
-// Main window page 2 ("Active processes:").
-void RefreshProcessPage(AppContext& context, const LineSink& report = {});
+// Main window page 2 ("Active processes:"); returns the rows it shows.
+std::vector<std::string> RefreshProcessPage(AppContext& context, const LineSink& report = {});
 void WireProcessPage(AppContext& context);
 
 // Main window page 3 ("Startup files:").

@@ -26,6 +26,11 @@ public:
     TPopupMenu* Pop4;
     TMenuItem *MenuItem4, *MenuItem5;
 
+    // The "FileName" of the row whose selection changed last; kept when that row goes.
+    std::string SelectedPath;
+    // Seconds spent on the file being deleted, counted by Timer1.
+    long double DeleteSeconds = 0;
+
 private:
     AppContext& context_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -68,6 +69,8 @@ public:
     std::function<void(int index)> OnItemChecked;
     // Return true to swallow the key.
     std::function<bool(int key)> OnKeyDown;
+    // A row's colours as it is drawn (blue-green-red); left as given, the list's own.
+    std::function<void(int index, uint32_t& background, uint32_t& text)> OnCustomDrawItem;
 
 private:
     std::vector<TListItem> items_;

@@ -21,6 +21,13 @@ const std::string RunKeyBak = RunKey + "_Bak";
 class PlantedValue {
 public:
     PlantedValue() { name = std::string("pyrafix-") + ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+    // The value written to the user's Run key at once.
+    explicit PlantedValue(const std::string& data) : PlantedValue()
+    {
+        RegKey key;
+        EXPECT_TRUE(key.Create(HKEY_CURRENT_USER, RunKey));
+        EXPECT_TRUE(key.WriteString(name, data));
+    }
     ~PlantedValue()
     {
         for (const std::string& path : {RunKey, RunKeyBak}) {

@@ -140,13 +140,8 @@ TEST(SystemToolWindows, EndTaskAsksThenEndsEveryCopyOfTheCheckedProgram)
 
 TEST(SystemToolWindows, StartupFilesPageDeletesTheCheckedValue)
 {
-    PlantedValue value;
     const std::string data = "\"C:\\Pyrafix Tests\\page.exe\" /start";
-    {
-        RegKey run;
-        ASSERT_TRUE(run.Create(HKEY_CURRENT_USER, RunKey));
-        ASSERT_TRUE(run.WriteString(value.name, data));
-    }
+    PlantedValue value(data);
     Windows w;
     TForm1& main = w.Main();
     main.Button9->Click();

@@ -1,6 +1,8 @@
 #include "ConsoleCommands.h"
 
 #include "ConsoleCleaning.h"
+#include "ConsoleReport.h"
+#include "ConsoleSendLog.h"
 #include "ConsoleScan.h"
 #include "ConsoleUpdate.h"
 #include "ConsoleTexts.h"
@@ -38,6 +40,12 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "                  UpdateServer names a mirror); a newer database is fetched and\n"
                      "                  loaded, a newer program only with --upgrade. Exit 0 when the\n"
                      "                  database is the newest at the end\n"
+                     "  report [--out FILE] [--json FILE]\n"
+                     "                  the full report log of this machine (startup entries, services,\n"
+                     "                  processes, detections) to Information.txt beside the program or\n"
+                     "                  to FILE; --json also writes it as JSON\n"
+                     "  send-log        quick scan, then upload the log of startup entries and\n"
+                     "                  detections to the maker's log server (the \"LogServer\" value)\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
                      "  quarantine list|restore PATH|remove PATH|clear\n"
                      "                  the quarantine beside the program\n"
@@ -168,6 +176,10 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         }
         return RunConsoleUpdate(ProgramFolder(), UpdateServerHost(ActionDialogKey), upgrade, StartUpgrader, out);
     }
+    if (command == "report")
+        return ConsoleReport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "send-log")
+        return ConsoleSendLog(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")

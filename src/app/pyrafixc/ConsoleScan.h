@@ -13,7 +13,7 @@ public:
     void Log(const std::string& line) override;
     int AlertLineCount() override { return alertLines_; }
     void AddAlertLine(const std::string&) override { ++alertLines_; }
-    void Report(const std::string&) override {}
+    void Report(const std::string& line) override { WriteReportLine(state_, line); }
     std::string Now() override;
     void ClearLog() override {}
     void ClearAlertLines() override { alertLines_ = 0; }

@@ -564,6 +564,21 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
         if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
             view->UserSelect(change.iItem);
         break;
+    case NM_CUSTOMDRAW: {
+        if (!view->OnCustomDrawItem)
+            break;
+        auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+            return CDRF_NOTIFYITEMDRAW;
+        const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
+        if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && row < view->Count()) {
+            uint32_t background = CLR_DEFAULT, text = CLR_DEFAULT;
+            view->OnCustomDrawItem(row, background, text);
+            draw.clrTextBk = background;
+            draw.clrText = text;
+        }
+        return CDRF_DODEFAULT;
+    }
     case NM_DBLCLK: {
         auto& activate = reinterpret_cast<NMITEMACTIVATE&>(header);
         if (activate.iItem >= 0 && activate.iItem < view->Count())
