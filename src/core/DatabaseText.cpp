@@ -18,15 +18,13 @@ constexpr size_t EndLineWithBreakBytes = 6;
 bool HasDateLine(const MemoryStream& text)
 {
     return text.Size() >= DateLineBytes && text.Data()[DateLineBytes - 2] == '\r' &&
-           text.Data()[DateLineBytes - 1] == '\n' &&
-           std::memchr(text.Data(), '\r', DateLineBytes - 2) == nullptr;
+           text.Data()[DateLineBytes - 1] == '\n' && std::memchr(text.Data(), '\r', DateLineBytes - 2) == nullptr;
 }
 
 bool EndsWithEndLine(const MemoryStream& text)
 {
     return text.Size() >= EndLineWithBreakBytes &&
-           std::memcmp(text.Data() + text.Size() - EndLineWithBreakBytes, EndLineWithBreak,
-                       EndLineWithBreakBytes) == 0;
+           std::memcmp(text.Data() + text.Size() - EndLineWithBreakBytes, EndLineWithBreak, EndLineWithBreakBytes) == 0;
 }
 
 } // namespace
@@ -89,8 +87,7 @@ void LoadDatabaseBytes(std::vector<uint8_t> fileBytes, MemoryStream& database)
 
 bool MergeUpdateText(MemoryStream& database, MemoryStream& update)
 {
-    if (!HasDateLine(database) || !EndsWithEndLine(database) || !HasDateLine(update) ||
-        !EndsWithEndLine(update))
+    if (!HasDateLine(database) || !EndsWithEndLine(database) || !HasDateLine(update) || !EndsWithEndLine(update))
         return false;
     const int64_t afterCr = FindText("\r", update, 0);
     if (afterCr != static_cast<int64_t>(DateLineBytes) - 1)

@@ -9,7 +9,10 @@ struct Placeholder {
     FolderRef folder;
 };
 
-constexpr FolderRef Special(int csidl) { return {FolderSource::SpecialFolder, csidl}; }
+constexpr FolderRef Special(int csidl)
+{
+    return {FolderSource::SpecialFolder, csidl};
+}
 constexpr FolderRef Temp{FolderSource::TempFolder, 0};
 constexpr FolderRef User{FolderSource::UserName, 0};
 constexpr FolderRef CommonFiles{FolderSource::CommonFiles, 0};

@@ -4,7 +4,10 @@
 
 namespace {
 
-inline uint32_t Rotl(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+inline uint32_t Rotl(uint32_t x, int n)
+{
+    return (x << n) | (x >> (32 - n));
+}
 
 inline uint32_t LoadLe(const uint8_t* p)
 {
@@ -16,8 +19,8 @@ inline uint32_t LoadLe(const uint8_t* p)
 #define MD5_G(x, y, z) ((y) ^ ((z) & ((x) ^ (y))))
 #define MD5_H(x, y, z) ((x) ^ (y) ^ (z))
 #define MD5_I(x, y, z) ((y) ^ ((x) | ~(z)))
-#define MD5_STEP(f, a, b, c, d, x, t, s) \
-    a += f(b, c, d) + (x) + (t);         \
+#define MD5_STEP(f, a, b, c, d, x, t, s)                                                                               \
+    a += f(b, c, d) + (x) + (t);                                                                                       \
     a = Rotl(a, s) + b;
 
 } // namespace

@@ -18,7 +18,6 @@ struct TQFileList {
 std::vector<TQFileList> ParseQuarantineIndex(const std::string& text);
 std::string QuarantineIndexText(const std::vector<TQFileList>& entries);
 
-
 // A name for a stored copy that `taken` does not claim: the name itself first, then
 // "x (2).exe", "x (3).exe", ... Empty when every one of a bounded number of tries is taken.
 std::string UniqueStoredName(const std::string& name, const std::function<bool(const std::string&)>& taken);

@@ -62,7 +62,10 @@ std::string LettersOnly(const std::string& text)
     return letters;
 }
 
-int DigitValue(char c) { return (c >= '0' && c <= '9') ? c - '0' : 10; }
+int DigitValue(char c)
+{
+    return (c >= '0' && c <= '9') ? c - '0' : 10;
+}
 
 std::string DigitsOnly(const std::string& text)
 {

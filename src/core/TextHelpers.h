@@ -3,7 +3,10 @@
 #include <vector>
 
 // Lower-cases the ASCII letters only; other 8-bit characters stay as they are.
-inline char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char LowerChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string LowerCase(std::string text);
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 // Replaces every occurrence of `from` (non-empty) in `text`.

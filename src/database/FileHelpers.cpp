@@ -152,4 +152,3 @@ std::string ResolveCommandFile(const std::string& command)
         return file;
     return ResolveByOwnRule(command);
 }
-

@@ -6,11 +6,17 @@
 
 namespace {
 
-Md5Digest EmptyDigest() { return Md5().Final(); }
+Md5Digest EmptyDigest()
+{
+    return Md5().Final();
+}
 
 } // namespace
 
-Md5Digest FileMd5(const std::string& path) { return ReadFileMd5(path).value_or(EmptyDigest()); }
+Md5Digest FileMd5(const std::string& path)
+{
+    return ReadFileMd5(path).value_or(EmptyDigest());
+}
 
 std::optional<Md5Digest> ReadFileMd5(const std::string& path, size_t viewBytes)
 {

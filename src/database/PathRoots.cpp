@@ -8,7 +8,10 @@ namespace {
 
 constexpr DWORD FolderBuffer = 2048;
 
-std::string CutAtNul(const char* buffer, size_t size) { return std::string(buffer, strnlen(buffer, size)); }
+std::string CutAtNul(const char* buffer, size_t size)
+{
+    return std::string(buffer, strnlen(buffer, size));
+}
 
 } // namespace
 
@@ -37,9 +40,15 @@ std::string CurrentVersionValue(const std::string& name)
     return std::string();
 }
 
-std::string ProgramFilesFolder() { return CurrentVersionValue("ProgramFilesDir"); }
+std::string ProgramFilesFolder()
+{
+    return CurrentVersionValue("ProgramFilesDir");
+}
 
-std::string DocumentsFolder() { return SpecialFolder(5, 261); }
+std::string DocumentsFolder()
+{
+    return SpecialFolder(5, 261);
+}
 
 HKEY RootKeyOf(int index, HKEY fallback)
 {

@@ -1,7 +1,7 @@
 #include "platform/ShellFolders.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <vector>
 

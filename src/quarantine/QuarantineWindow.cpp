@@ -41,12 +41,15 @@ void TForm9::xpButton3Click()
     TApplication& app = context_.App;
     const std::string& file = Open1->FileName;
     if (QuarantineContains(context_.Quarantine, file)) {
-        app.ShowMessageBox(context_.Text(Msg::AlreadyInQuarantine), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::AlreadyInQuarantine), context_.Text(Msg::InformationCaption),
+                           mbOk | mbIconInformation);
     } else if (QuarantineAdd(context_.Quarantine, file, ByHand, "")) {
-        app.ShowMessageBox(context_.Text(Msg::FileAddedToQuarantine), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::FileAddedToQuarantine), context_.Text(Msg::InformationCaption),
+                           mbOk | mbIconInformation);
         xpButton6Click();
     } else {
-        app.ShowMessageBox(context_.Text(Msg::CannotAddToQuarantine), context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
+        app.ShowMessageBox(context_.Text(Msg::CannotAddToQuarantine), context_.Text(Msg::ErrorCaption),
+                           mbOk | mbIconError);
     }
 }
 
@@ -81,17 +84,22 @@ void TForm9::xpButton2Click()
     TApplication& app = context_.App;
     if (!app.Confirm(context_.Text(Msg::RestoreQuestion), context_.Text(Msg::QuestionCaption)))
         return;
-    RestoreCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(Msg::Restoring, Msg::FileRestored, Msg::CannotRestoreFile, Msg::RestoringStatus));
-    app.ShowMessageBox(context_.Text(Msg::TasksRestored), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
+    RestoreCheckedRows(context_.Quarantine, CheckedRows(),
+                       RowCaptions(Msg::Restoring, Msg::FileRestored, Msg::CannotRestoreFile, Msg::RestoringStatus));
+    app.ShowMessageBox(context_.Text(Msg::TasksRestored), context_.Text(Msg::InformationCaption),
+                       mbOk | mbIconInformation);
 }
 
 void TForm9::xpButton4Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(Msg::DeleteTasksQuestion), context_.Text(Msg::QuestionCaption), mbIconQuestion | mbNotTopMost))
+    if (!app.Confirm(context_.Text(Msg::DeleteTasksQuestion), context_.Text(Msg::QuestionCaption),
+                     mbIconQuestion | mbNotTopMost))
         return;
-    if (RemoveCheckedRows(context_.Quarantine, CheckedRows(), RowCaptions(Msg::Deleting, Msg::TaskRemoved, Msg::CannotRemoveTask, Msg::DeletingStatus)))
-        app.ShowMessageBox(context_.Text(Msg::TasksRemoved), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
+    if (RemoveCheckedRows(context_.Quarantine, CheckedRows(),
+                          RowCaptions(Msg::Deleting, Msg::TaskRemoved, Msg::CannotRemoveTask, Msg::DeletingStatus)))
+        app.ShowMessageBox(context_.Text(Msg::TasksRemoved), context_.Text(Msg::InformationCaption),
+                           mbOk | mbIconInformation);
     else
         app.ShowMessageBox(context_.Text(Msg::CannotSaveQuarantineIndex) + context_.Quarantine.IndexFile() + ".",
                            context_.Text(Msg::ErrorCaption), mbOk | mbIconError);
@@ -100,11 +108,13 @@ void TForm9::xpButton4Click()
 void TForm9::xpButton5Click()
 {
     TApplication& app = context_.App;
-    if (!app.Confirm(context_.Text(Msg::ClearQuarantineQuestion), context_.Text(Msg::QuestionCaption), mbIconQuestion | mbNotTopMost))
+    if (!app.Confirm(context_.Text(Msg::ClearQuarantineQuestion), context_.Text(Msg::QuestionCaption),
+                     mbIconQuestion | mbNotTopMost))
         return;
     List1->Clear();
     if (ClearQuarantine(context_.Quarantine))
-        app.ShowMessageBox(context_.Text(Msg::QuarantineCleared), context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
+        app.ShowMessageBox(context_.Text(Msg::QuarantineCleared), context_.Text(Msg::InformationCaption),
+                           mbOk | mbIconInformation);
     else
         app.ShowMessageBox(context_.Text(Msg::CannotDeleteQuarantineIndex) + context_.Quarantine.IndexFile() + ".",
                            context_.Text(Msg::ErrorCaption), mbOk | mbIconError);

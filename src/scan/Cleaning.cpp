@@ -80,7 +80,8 @@ public:
     void Finish()
     {
         view_.Log(now_ + m_.Text(Msg::CleaningFinished));
-        view_.ShowInformation(std::to_string(cleaned_) + m_.Text(Msg::AlertsCleaned) + "\r\r" + m_.Text(Msg::Notes) + "\r" + m_.Text(Msg::CleaningNote));
+        view_.ShowInformation(std::to_string(cleaned_) + m_.Text(Msg::AlertsCleaned) + "\r\r" + m_.Text(Msg::Notes) +
+                              "\r" + m_.Text(Msg::CleaningNote));
         if (state_.LogRequested && view_.Ask(m_.Text(Msg::SendLogAfterCleaning)))
             view_.SendLog();
     }
@@ -249,7 +250,8 @@ int QuarantineAlerts(SharedState& state, QuarantineStore& store, CleaningView& v
     }
     view.Log(now + m.Text(Msg::CurrentProcessFinished));
     view.Log(now + m.Text(Msg::ClickFixHint));
-    view.ShowInformation(std::to_string(added) + m.Text(Msg::AlertsAddedToQuarantine) + "\r\r" + m.Text(Msg::Note136) + "\r" + m.Text(Msg::ClickFixNote));
+    view.ShowInformation(std::to_string(added) + m.Text(Msg::AlertsAddedToQuarantine) + "\r\r" + m.Text(Msg::Note136) +
+                         "\r" + m.Text(Msg::ClickFixNote));
     view.Status(m.Text(Msg::ProcessFinished));
     view.SetFixEnabled(true);
     view.SetRunning(false);

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "quarantine/QuarantineStore.h"
 #include "model/SharedState.h"
+#include "quarantine/QuarantineStore.h"
 
 // What cleaning shows and asks as it goes. The main window implements it over the
 // scan log Memo2, the alert list List1, its status bar and Timer1; the console and

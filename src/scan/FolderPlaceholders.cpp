@@ -33,4 +33,7 @@ std::optional<std::string> MachineFolder(const FolderRef& folder)
     return std::nullopt;
 }
 
-std::string ExpandFolderPlaceholders(const std::string& text) { return ExpandFolderPlaceholders(text, MachineFolder); }
+std::string ExpandFolderPlaceholders(const std::string& text)
+{
+    return ExpandFolderPlaceholders(text, MachineFolder);
+}

@@ -16,12 +16,18 @@ constexpr DWORD DriveStringsBuffer = 255;
 UINT DriveTypeOf(int kind)
 {
     switch (kind) {
-    case RemovableDrive: return DRIVE_REMOVABLE;
-    case FixedDrive: return DRIVE_FIXED;
-    case RemoteDrive: return DRIVE_REMOTE;
-    case CdRomDrive: return DRIVE_CDROM;
-    case RamDrive: return DRIVE_RAMDISK;
-    default: return DRIVE_UNKNOWN;
+    case RemovableDrive:
+        return DRIVE_REMOVABLE;
+    case FixedDrive:
+        return DRIVE_FIXED;
+    case RemoteDrive:
+        return DRIVE_REMOTE;
+    case CdRomDrive:
+        return DRIVE_CDROM;
+    case RamDrive:
+        return DRIVE_RAMDISK;
+    default:
+        return DRIVE_UNKNOWN;
     }
 }
 

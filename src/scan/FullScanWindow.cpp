@@ -83,8 +83,10 @@ void TForm3::FormClose()
 void TForm3::AskAboutAbort()
 {
     SharedState& state = context_.State;
-    const std::string question = context_.Text(Msg::AbortFullScanQuestion) + "\r\r" + context_.Text(Msg::Note136) + "\r" + context_.Text(Msg::AbortFullScanWarning);
-    if (context_.App.ShowMessageBox(question, context_.Text(Msg::ScanAlertCaption), mbYesNo | mbIconInformation) != idYes) {
+    const std::string question = context_.Text(Msg::AbortFullScanQuestion) + "\r\r" + context_.Text(Msg::Note136) +
+                                 "\r" + context_.Text(Msg::AbortFullScanWarning);
+    if (context_.App.ShowMessageBox(question, context_.Text(Msg::ScanAlertCaption), mbYesNo | mbIconInformation) !=
+        idYes) {
         abortPressed_ = false;
         state.AbortRequested = false;
         Timer1->SetEnabled(true);
@@ -131,7 +133,8 @@ void RunFullScan(AppContext& context)
     WalkDrivesForCopies(context.Form3->SelectedDrives, FullScanSeeds(state.AlertRecords), state, events);
 
     view.SetFixEnabled(true);
-    const std::string found = now + ": " + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesFound);
+    const std::string found =
+        now + ": " + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesFound);
     if (state.AbortRequested) {
         view.Log(now + ": " + context.Text(Msg::ScanAbortLine));
         view.Log(found);
@@ -139,7 +142,8 @@ void RunFullScan(AppContext& context)
     } else {
         view.Log(found);
         view.Log(context.Text(Msg::ClickFixToFix));
-        context.App.ShowMessageBox(context.Text(Msg::YouHave) + std::to_string(state.DetectionCount) + context.Text(Msg::DangerousFilesClickFix),
+        context.App.ShowMessageBox(context.Text(Msg::YouHave) + std::to_string(state.DetectionCount) +
+                                       context.Text(Msg::DangerousFilesClickFix),
                                    context.Text(Msg::AlertCaption), mbOk | mbIconInformation);
     }
     context.Form1->RemoveScanningLine();

@@ -143,8 +143,7 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
     }
 }
 
-std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5,
-                             long long size)
+std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5, long long size)
 {
     return "!Infected " + LowerCase(FileNamePart(path) + "=;" + FolderPart(path) + ";" + name + ";" + md5 + ";" +
                                     std::to_string(size) + ";");

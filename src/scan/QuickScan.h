@@ -42,5 +42,4 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
                         QuickScanView& view);
 
 // "!Infected " + lower case of: file name "=;" folder\ ";" name ";" MD5 ";" size ";".
-std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5,
-                             long long size);
+std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5, long long size);

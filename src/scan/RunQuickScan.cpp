@@ -16,9 +16,9 @@ void PrepareStartupData(SharedState& state, QuickScanWindow& window)
 {
     try {
         window.RefreshStartupPrograms();
-        CollectStartupLocations(state, CurrentStartupSources(state.Messages),
-                                [&window](const std::string& path) { window.Status(path); },
-                                [&window] { window.Pump(); });
+        CollectStartupLocations(
+            state, CurrentStartupSources(state.Messages), [&window](const std::string& path) { window.Status(path); },
+            [&window] { window.Pump(); });
     } catch (const std::exception&) {
         window.Status(state.Messages.Text(Msg::InitializeError));
     }
@@ -89,8 +89,8 @@ void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& qu
         PrepareStartupData(state, window);
     }
 
-    LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), [&window] { window.Pump(); },
-                              state.AbortRequested);
+    LiveRecordMachine machine(
+        state.StartupEntries, LiveProcessAccess(), [&window] { window.Pump(); }, state.AbortRequested);
     ScanRecords(state, machine, MachineRootFolders(), MachineFolder, window);
     if (!reportMode)
         EndScan(state, window, questions);

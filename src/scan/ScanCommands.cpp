@@ -50,7 +50,10 @@ public:
     {
         context_.App.ShowMessageBox(text, context_.Text(Msg::InformationCaption), mbOk | mbIconInformation);
     }
-    bool Ask(const std::string& text) override { return context_.App.Confirm(text, context_.Text(Msg::QuestionCaption)); }
+    bool Ask(const std::string& text) override
+    {
+        return context_.App.Confirm(text, context_.Text(Msg::QuestionCaption));
+    }
     void StartFullScan() override { ShowFullScanWindow(context_); }
     void SendLog() override { SendLogFromMainWindow(context_); }
 

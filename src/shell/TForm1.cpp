@@ -67,12 +67,39 @@ void TForm1::BindCommands()
     mm2->OnClick = [this] { RunCommand(xpButton5->OnClick); };
 
     const std::pair<TControl*, Msg> hints[] = {
-        {Button4, Msg::HintScanHome},    {Button7, Msg::HintUpdate},     {Button8, Msg::HintProcesses},     {xpButton15, Msg::HintServices}, {Button9, Msg::HintStartup},     {Button10, Msg::HintBuildReport},
-        {Button18, Msg::HintAbout},   {xpButton3, Msg::HintReportBug},   {xpButton1, Msg::HintReportBug},   {xpButton4, Msg::HintReportVirus},   {xpButton2, Msg::HintReportVirus},   {xpButton6, Msg::QuarantineCaption},
-        {Button17, Msg::HintExit},   {Button1, Msg::HintScan},     {Button3, Msg::HintAbort},     {Button2, Msg::HintFix},     {xpButton5, Msg::HintAddToQuarantine},  {Button6, Msg::HintBack},
-        {Button13, Msg::HintBack},   {Button16, Msg::HintBack},    {Button19, Msg::HintBack},    {xpButton8, Msg::HintBack},   {Button11, Msg::HintTerminate},    {Button12, Msg::HintRefreshTasks},
-        {Button14, Msg::HintDeleteStartup},   {Button15, Msg::HintRefreshStartup},    {xpButton14, Msg::HintDetails}, {xpButton13, Msg::HintDetails}, {xpButton12, Msg::HintRefreshServices}, {xpButton11, Msg::HintRestartService},
-        {xpButton9, Msg::HintStopService}, {xpButton10, Msg::HintStartService}, {xpButton25, Msg::HintSelectLanguage},
+        {Button4, Msg::HintScanHome},
+        {Button7, Msg::HintUpdate},
+        {Button8, Msg::HintProcesses},
+        {xpButton15, Msg::HintServices},
+        {Button9, Msg::HintStartup},
+        {Button10, Msg::HintBuildReport},
+        {Button18, Msg::HintAbout},
+        {xpButton3, Msg::HintReportBug},
+        {xpButton1, Msg::HintReportBug},
+        {xpButton4, Msg::HintReportVirus},
+        {xpButton2, Msg::HintReportVirus},
+        {xpButton6, Msg::QuarantineCaption},
+        {Button17, Msg::HintExit},
+        {Button1, Msg::HintScan},
+        {Button3, Msg::HintAbort},
+        {Button2, Msg::HintFix},
+        {xpButton5, Msg::HintAddToQuarantine},
+        {Button6, Msg::HintBack},
+        {Button13, Msg::HintBack},
+        {Button16, Msg::HintBack},
+        {Button19, Msg::HintBack},
+        {xpButton8, Msg::HintBack},
+        {Button11, Msg::HintTerminate},
+        {Button12, Msg::HintRefreshTasks},
+        {Button14, Msg::HintDeleteStartup},
+        {Button15, Msg::HintRefreshStartup},
+        {xpButton14, Msg::HintDetails},
+        {xpButton13, Msg::HintDetails},
+        {xpButton12, Msg::HintRefreshServices},
+        {xpButton11, Msg::HintRestartService},
+        {xpButton9, Msg::HintStopService},
+        {xpButton10, Msg::HintStartService},
+        {xpButton25, Msg::HintSelectLanguage},
     };
     for (const auto& [control, row] : hints)
         ShowHintOnMove(control, row);
@@ -195,7 +222,6 @@ void TForm1::Button10Click()
 {
     context_.FormR->Show();
 }
-
 
 void TForm1::ClearLog()
 {

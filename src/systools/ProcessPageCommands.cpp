@@ -26,7 +26,8 @@ void EndTask(AppContext& context)
     if (!context.App.Confirm(context.Text(Msg::TerminateProcessesQuestion), context.Text(Msg::QuestionCaption)))
         return;
     EndTaskForRows(form.CheckedProcessRows(), form.DeleteProcessFiles(), [&context](const std::string& row) {
-        context.App.ShowMessageBox(context.Text(Msg::CannotDeleteProcess) + row, context.Text(Msg::ErrorCaption), mbIconError);
+        context.App.ShowMessageBox(context.Text(Msg::CannotDeleteProcess) + row, context.Text(Msg::ErrorCaption),
+                                   mbIconError);
     });
     RefreshProcessPage(context);
 }

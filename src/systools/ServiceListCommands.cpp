@@ -114,10 +114,12 @@ void WireServicePage(AppContext& context)
 {
     TForm1& form = *context.Form1;
     form.xpButton10->OnClick = [&context] {
-        RunPageCommand(context, [&context](ServiceRow& row) { return StartServiceRow(row, context.Text(Msg::ServiceRunning)); });
+        RunPageCommand(context,
+                       [&context](ServiceRow& row) { return StartServiceRow(row, context.Text(Msg::ServiceRunning)); });
     };
     form.xpButton9->OnClick = [&context] {
-        RunPageCommand(context, [&context](ServiceRow& row) { return StopServiceRow(row, context.Text(Msg::ServiceStopped)); });
+        RunPageCommand(context,
+                       [&context](ServiceRow& row) { return StopServiceRow(row, context.Text(Msg::ServiceStopped)); });
     };
     form.xpButton11->OnClick = [&context] {
         RunPageCommand(context, [&context](ServiceRow& row) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/StartupCommand.h"
-#include "platform/ServiceHandle.h"
 #include "platform/AccessRights.h"
+#include "platform/ServiceHandle.h"
 #include "systools/VersionInfo.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/LineSink.h"
-#include "scan/RegBase.h"
 #include "model/SharedState.h"
+#include "scan/RegBase.h"
 
 // The "Startup files:" page. Rebuilds `StartupRecords` from every startup value of
 // RegBase.rgk, one record per row (caption: value name, "Program Value": data). With

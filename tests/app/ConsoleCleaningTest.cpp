@@ -23,7 +23,8 @@ TEST(ConsoleCleaning, FixCleansWithoutAskingAndNamesWhatItCouldNot)
     EXPECT_TRUE(FileExists(locked));
     EXPECT_NE(out.str().find(state.Messages.Text(Msg::FileCleanedLine) + bad), std::string::npos);
     EXPECT_NE(out.str().find("1" + state.Messages.Text(Msg::AlertsCleaned) + "\n\n"), std::string::npos);
-    EXPECT_EQ(err.str(), "pyrafixc: " + state.Messages.Text(Msg::CannotCleanFile) + locked + state.Messages.Text(Msg::DeleteManually) + "\n");
+    EXPECT_EQ(err.str(), "pyrafixc: " + state.Messages.Text(Msg::CannotCleanFile) + locked +
+                             state.Messages.Text(Msg::DeleteManually) + "\n");
 }
 
 TEST(ConsoleCleaning, FullScanFindsCopiesInTheGivenFolders)

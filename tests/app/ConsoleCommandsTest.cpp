@@ -21,8 +21,8 @@ TEST(ConsoleMd5, PrintsLinesAsMd5sumDoes)
     const std::string empty = dir.Write("empty.txt", "");
     Console c;
     EXPECT_EQ(c.Run({"md5", abc, empty}), 0);
-    EXPECT_EQ(c.out.str(), "900150983cd24fb0d6963f7d28e17f72  " + abc + "\n" + "d41d8cd98f00b204e9800998ecf8427e  " +
-                               empty + "\n");
+    EXPECT_EQ(c.out.str(),
+              "900150983cd24fb0d6963f7d28e17f72  " + abc + "\n" + "d41d8cd98f00b204e9800998ecf8427e  " + empty + "\n");
 }
 
 TEST(ConsoleMd5, UnreadableFilesAreErrors)

@@ -9,7 +9,10 @@
 
 namespace {
 
-std::string DateLine(const std::string& date) { return date + std::string(33 - date.size(), ' ') + "\r\n"; }
+std::string DateLine(const std::string& date)
+{
+    return date + std::string(33 - date.size(), ' ') + "\r\n";
+}
 
 std::vector<std::string> ReadAll(MemoryStream& stream)
 {
@@ -30,15 +33,17 @@ std::vector<uint8_t> Enciphered(std::vector<uint8_t> bytes)
     return bytes;
 }
 
-std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+std::vector<uint8_t> Bytes(const std::string& text)
+{
+    return std::vector<uint8_t>(text.begin(), text.end());
+}
 
 } // namespace
 
 TEST(DatabaseReader, ReadsLinesUntilEnd)
 {
     MemoryStream db(DateLine("2026-12-10") + "rec one\r\n\r\nrec three\r\n_end\r\n");
-    EXPECT_EQ(ReadAll(db), (std::vector<std::string>{"2026-12-10" + std::string(23, ' '), "rec one", "",
-                                                     "rec three"}));
+    EXPECT_EQ(ReadAll(db), (std::vector<std::string>{"2026-12-10" + std::string(23, ' '), "rec one", "", "rec three"}));
 }
 
 TEST(DatabaseReader, TheLastLineOfTheStreamReadsAsEnd)
@@ -151,9 +156,9 @@ TEST(MergeUpdate, RefusesTextsThatWouldOverwriteRecords)
 {
     const std::string good = DateLine("2026-01-01") + "old\r\n_end\r\n";
     const std::pair<std::string, std::string> cases[] = {
-        {good, "2026-02-02\r\nnew\r\n_end\r\n"},             // the piece's date line is short
-        {good, DateLine("2026-02-02") + "new\r\n"},            // the piece has no _end line
-        {"2026\r\nold\r\n_end\r\n", DateLine("x") + "_end\r\n"}, // the database's date line is short
+        {good, "2026-02-02\r\nnew\r\n_end\r\n"},                          // the piece's date line is short
+        {good, DateLine("2026-02-02") + "new\r\n"},                       // the piece has no _end line
+        {"2026\r\nold\r\n_end\r\n", DateLine("x") + "_end\r\n"},          // the database's date line is short
         {DateLine("2026-01-01") + "old\r\n", DateLine("x") + "_end\r\n"}, // nor has it an _end line
         {good, ""},
     };

@@ -13,12 +13,24 @@ struct FakeFolders {
     {
         std::string name;
         switch (ref.source) {
-        case FolderSource::TempFolder: name = "T:\\TEMP"; break;
-        case FolderSource::SpecialFolder: name = "C:\\csidl" + std::to_string(ref.csidl); break;
-        case FolderSource::Documents: name = "C:\\docs"; break;
-        case FolderSource::CommonFiles: name = "C:\\common"; break;
-        case FolderSource::WindowsDrive: name = "D:"; break;
-        case FolderSource::UserName: name = "alice"; break;
+        case FolderSource::TempFolder:
+            name = "T:\\TEMP";
+            break;
+        case FolderSource::SpecialFolder:
+            name = "C:\\csidl" + std::to_string(ref.csidl);
+            break;
+        case FolderSource::Documents:
+            name = "C:\\docs";
+            break;
+        case FolderSource::CommonFiles:
+            name = "C:\\common";
+            break;
+        case FolderSource::WindowsDrive:
+            name = "D:";
+            break;
+        case FolderSource::UserName:
+            name = "alice";
+            break;
         }
         asked.push_back(name);
         return name;

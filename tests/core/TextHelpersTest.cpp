@@ -13,14 +13,10 @@ TEST(TextHelpers, FieldsAreEndedBySeparators)
         const char* field;
     };
     const Case cases[] = {
-        {"a?z?", '?', 2, 1, "z"},
-        {"a?z", '?', 1, 1, ""}, // a trailing part without separator is no field
-        {"a?z", '?', 1, 0, "a"},
-        {"", '?', 0, 0, ""},
-        {"??", '?', 2, 1, ""},
-        {"xAyaz", 'a', 2, 1, "y"}, // separators compare ignoring case
-        {"one;two;", ';', 2, 5, ""},
-        {"one;two;", ';', 2, -1, ""},
+        {"a?z?", '?', 2, 1, "z"},    {"a?z", '?', 1, 1, ""}, // a trailing part without separator is no field
+        {"a?z", '?', 1, 0, "a"},     {"", '?', 0, 0, ""},
+        {"??", '?', 2, 1, ""},       {"xAyaz", 'a', 2, 1, "y"}, // separators compare ignoring case
+        {"one;two;", ';', 2, 5, ""}, {"one;two;", ';', 2, -1, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FieldCount(c.text, c.separator), c.count) << c.text;

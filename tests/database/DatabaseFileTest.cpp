@@ -46,7 +46,8 @@ TEST(MergeUpdate, MergesAPieceFileAndSavesTheResult)
 {
     TestFolder dir;
     MemoryStream db(Text);
-    const std::string piece = dir.Write("Upd.dat", Enciphered("2026-12-11                       \r\n[B]:b.exe\r\n_end\r\n"));
+    const std::string piece =
+        dir.Write("Upd.dat", Enciphered("2026-12-11                       \r\n[B]:b.exe\r\n_end\r\n"));
     ASSERT_TRUE(MergeUpdate(piece, db));
     const std::string merged = "2026-12-11                       \r\n[A]:a.exe\r\n[B]:b.exe\r\n_end\r\n";
     EXPECT_EQ(db.Text(), merged);

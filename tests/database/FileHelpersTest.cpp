@@ -114,4 +114,3 @@ TEST(ResolveCommandFile, TurnsCommandLinesIntoExistingFiles)
         EXPECT_EQ(ResolveCommandFile(command), expected) << command;
     SetEnvironmentVariableA("PYRAFIX_TEST_FOLDER", nullptr);
 }
-

@@ -12,7 +12,10 @@ namespace {
 
 const char EmptyMd5[] = "d41d8cd98f00b204e9800998ecf8427e";
 
-std::string Text(const std::string& path) { return Md5Text(FileMd5(path)); }
+std::string Text(const std::string& path)
+{
+    return Md5Text(FileMd5(path));
+}
 
 } // namespace
 
@@ -42,8 +45,8 @@ TEST(FileMd5, ReadsAFileOpenForWritingWithSharing)
 {
     TestFolder dir;
     const std::string path = dir / "busy.log";
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
-                           0, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, 0,
+                           nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     ASSERT_TRUE(WriteFile(h, "abc", 3, &written, nullptr));
@@ -61,8 +64,8 @@ TEST(FileMd5, ReadsAFileAnotherProcessHoldsOpenForWriting)
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                               &si, &pi));
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &si, &pi));
     const std::string text = "held open by another process";
     for (int i = 0; i < 200 && FileSizeOf(path) < static_cast<int64_t>(text.size()); ++i)
         Sleep(50);

@@ -74,7 +74,8 @@ TEST(QuarantineWindow, RestoreFindsEachRowsEntryWhenAnEarlierRowFails)
     shell.renderer.Answer(idOk);
     window.xpButton2->Click();
 
-    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m.Text(Msg::CannotRestoreFile), second, m.Text(Msg::FileRestored)}));
+    EXPECT_EQ(Captions(*window.List1),
+              (std::vector<std::string>{m.Text(Msg::CannotRestoreFile), second, m.Text(Msg::FileRestored)}));
     EXPECT_EQ(FileText(third), "third");
     EXPECT_FALSE(FileExists(second));
     EXPECT_EQ(window.Bar1->SimpleText(), m.Text(Msg::RestoringStatus) + third);
@@ -115,7 +116,8 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     shell.renderer.Answer(idYes);
     shell.renderer.Answer(idOk);
     window.xpButton4->Click();
-    EXPECT_EQ(Captions(*window.List1), (std::vector<std::string>{m.Text(Msg::TaskRemoved), b, m.Text(Msg::TaskRemoved)}));
+    EXPECT_EQ(Captions(*window.List1),
+              (std::vector<std::string>{m.Text(Msg::TaskRemoved), b, m.Text(Msg::TaskRemoved)}));
     EXPECT_EQ(shell.renderer.Boxes().back().Text, m.Text(Msg::TasksRemoved));
     QuarantineStore reread(folder.Path());
     ASSERT_EQ(RefreshQuarantineList(reread).size(), 1u);
@@ -137,5 +139,6 @@ TEST(QuarantineWindow, RemoveAndClearDropEntriesAndTheirCopies)
     for (const auto& box : shell.renderer.Boxes())
         if (box.Flags & mbNotTopMost)
             notOnTop.push_back(box.Text);
-    EXPECT_EQ(notOnTop, (std::vector<std::string>{m.Text(Msg::DeleteTasksQuestion), m.Text(Msg::DeleteTasksQuestion), m.Text(Msg::ClearQuarantineQuestion)}));
+    EXPECT_EQ(notOnTop, (std::vector<std::string>{m.Text(Msg::DeleteTasksQuestion), m.Text(Msg::DeleteTasksQuestion),
+                                                  m.Text(Msg::ClearQuarantineQuestion)}));
 }

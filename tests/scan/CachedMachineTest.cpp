@@ -15,8 +15,7 @@ namespace {
 
 // Plants running programs, startup values and files that every kind of record
 // reaches, scans with the machine made by `makeMachine`, and removes it all again.
-template <typename MakeMachine>
-ScanOutcome ScanPlantedMachine(const TestFolder& dir, MakeMachine makeMachine)
+template <typename MakeMachine> ScanOutcome ScanPlantedMachine(const TestFolder& dir, MakeMachine makeMachine)
 {
     const std::string d = dir.Path();
     CreateDirectoryA((dir / "bad").c_str(), nullptr);
@@ -45,7 +44,9 @@ ScanOutcome ScanPlantedMachine(const TestFolder& dir, MakeMachine makeMachine)
 
     state.DatabaseStream = MemoryStream("2026-12-10\r\n[System32Root]\r\n"
                                         "[RunCopy]:runcopy.exe\r\n"
-                                        "/" + md5 + "/[Fp]::\r\n"
+                                        "/" +
+                                        md5 +
+                                        "/[Fp]::\r\n"
                                         "[Wild]:tool<>.exe\r\n"
                                         "[Frag]:qx?zv?.exe\r\n"
                                         "[Set]:ab&0123456789!.exe\r\n"
@@ -70,8 +71,7 @@ TEST(CachedMachine, GivesWhatARecordByRecordReadingGives)
 {
     TestFolder dir;
     const ScanOutcome fresh = ScanPlantedMachine(dir, [](SharedState& state) {
-        return std::make_unique<RecordByRecordMachine>(state.StartupEntries, LiveProcessAccess(),
-                                                       state.AbortRequested);
+        return std::make_unique<RecordByRecordMachine>(state.StartupEntries, LiveProcessAccess(), state.AbortRequested);
     });
     const ScanOutcome cached = ScanPlantedMachine(dir, [](SharedState& state) {
         return std::make_unique<LiveRecordMachine>(state.StartupEntries, LiveProcessAccess(), Pump{},

@@ -173,7 +173,8 @@ TEST(Cleaning, ALockedAlertIsReportedAndNeverDeleted)
     EXPECT_EQ(shell.Main().List1->Lines()[0].Text, "[Err] " + path);
     const std::string& status = shell.state.InfectedList[0];
     EXPECT_EQ(status.substr(status.size() - 11), "Locked_Err;");
-    EXPECT_EQ(shell.renderer.Boxes()[1].Text, shell.state.Messages.Text(Msg::CannotCleanFile) + path + shell.state.Messages.Text(Msg::DeleteManually));
+    EXPECT_EQ(shell.renderer.Boxes()[1].Text,
+              shell.state.Messages.Text(Msg::CannotCleanFile) + path + shell.state.Messages.Text(Msg::DeleteManually));
 }
 
 TEST(Cleaning, AnUncheckedLineStaysWhileAFileInAnInfectedFolderGoes)

@@ -26,8 +26,8 @@ TEST(MachineFolders, PlaceholdersExpandToThePrefixsRealFolders)
 
     // Folders Wine makes in every prefix; each expands to a real folder. (Documents and
     // Desktop are links to the Linux home, which the shell reports with a trailing backslash.)
-    for (const char* placeholder : {"%%sf%%", "%%stf%%", "%%df%%", "%%csf%%", "%%cpf%%",
-                                    "%%CommonStartupFolder%%", "%%cdf%%", "%%caf%%", "%%af%%", "%%tf%%", "%%prf%%"}) {
+    for (const char* placeholder : {"%%sf%%", "%%stf%%", "%%df%%", "%%csf%%", "%%cpf%%", "%%CommonStartupFolder%%",
+                                    "%%cdf%%", "%%caf%%", "%%af%%", "%%tf%%", "%%prf%%"}) {
         const std::string folder = ExpandFolderPlaceholders(placeholder);
         EXPECT_FALSE(folder.empty()) << placeholder;
         EXPECT_NE(folder.back(), '\\') << placeholder;

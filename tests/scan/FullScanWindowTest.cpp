@@ -49,7 +49,8 @@ TEST(FullScanWindow, DecliningTheAbortQuestionStartsTheScanWhenTheTimerFires)
     window.xpButton3->Click();
     EXPECT_FALSE(window.Visible());
     EXPECT_TRUE(shell.Main().Enabled());
-    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m.Text(Msg::AbortFullScanQuestion) + "\r\r" + m.Text(Msg::Note136) + "\r" + m.Text(Msg::AbortFullScanWarning));
+    EXPECT_EQ(shell.renderer.Boxes()[0].Text, m.Text(Msg::AbortFullScanQuestion) + "\r\r" + m.Text(Msg::Note136) +
+                                                  "\r" + m.Text(Msg::AbortFullScanWarning));
     EXPECT_EQ(shell.renderer.Boxes()[0].Caption, m.Text(Msg::ScanAlertCaption));
     EXPECT_EQ(shell.state.AlertRecords.size(), 1u);
 

@@ -42,7 +42,8 @@ TEST(QuickScan, AFileReachedTwiceGivesOneAlertLineAndLogLine)
     TestFolder dir;
     const std::string worm = dir.Write("worm.exe", std::string(40, 'w'));
     Scan scan;
-    scan.Run(dir.Path(), "[Start]\r\n[System32Root]\r\n[W32.Worm]:worm.exe\r\n[W32.Worm]:WORM.EXE\r\n[Other]:absent.exe\r\n");
+    scan.Run(dir.Path(),
+             "[Start]\r\n[System32Root]\r\n[W32.Worm]:worm.exe\r\n[W32.Worm]:WORM.EXE\r\n[Other]:absent.exe\r\n");
 
     ASSERT_EQ(scan.state.AlertRecords.size(), 1u);
     const TFileList& alert = scan.state.AlertRecords[0];
@@ -55,8 +56,8 @@ TEST(QuickScan, AFileReachedTwiceGivesOneAlertLineAndLogLine)
     EXPECT_EQ(scan.state.DetectionCount, 1);
     EXPECT_TRUE(scan.state.ScanFoundAny);
     ASSERT_EQ(scan.state.InfectedList.Count(), 1);
-    EXPECT_EQ(scan.state.InfectedList[0], "!Infected worm.exe=;" + LowerCase(dir.Path()) + "\\;w32.worm;" +
-                                              alert.Md5 + ";40;");
+    EXPECT_EQ(scan.state.InfectedList[0],
+              "!Infected worm.exe=;" + LowerCase(dir.Path()) + "\\;w32.worm;" + alert.Md5 + ";40;");
     EXPECT_TRUE(scan.view.report.empty());
 }
 
@@ -87,7 +88,8 @@ TEST(QuickScan, AFolderHitRecordsTheFolderAndEverythingInIt)
     EXPECT_EQ(files, 3);
     EXPECT_EQ(subFolders, 1);
     EXPECT_EQ(scan.view.log.front(), "T: Infected directory " + (dir / "bad"));
-    EXPECT_EQ(scan.view.report, (std::vector<std::string>{"", scan.state.Messages.Text(Msg::VirusesInComputer), scan.state.Messages.Text(Msg::ScanWithProgram),
+    EXPECT_EQ(scan.view.report, (std::vector<std::string>{"", scan.state.Messages.Text(Msg::VirusesInComputer),
+                                                          scan.state.Messages.Text(Msg::ScanWithProgram),
                                                           scan.state.Messages.Text(Msg::VirusList),
                                                           "Infected with Trojan.Dir - Dir " + (dir / "bad")}));
 }

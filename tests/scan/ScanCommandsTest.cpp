@@ -44,7 +44,9 @@ TEST(ScanCommands, QuickScanAsksFirstAndEndsCleanWithTheWindowRestored)
     EXPECT_TRUE(form.Memo2->Lines().empty());
     ASSERT_EQ(w.renderer.Boxes().size(), 1u);
     EXPECT_EQ(w.renderer.Boxes()[0].Caption, "Question");
-    EXPECT_EQ(w.renderer.Boxes()[0].Text.rfind(w.state.Messages.Text(Msg::ScanQuestion) + "\r\r" + w.state.Messages.Text(Msg::ImportantNote), 0), 0u);
+    EXPECT_EQ(w.renderer.Boxes()[0].Text.rfind(
+                  w.state.Messages.Text(Msg::ScanQuestion) + "\r\r" + w.state.Messages.Text(Msg::ImportantNote), 0),
+              0u);
 
     form.List3->Add(TListItem{"a row the startup page no longer has", {"stale.exe"}});
     w.renderer.Answer(idYes);

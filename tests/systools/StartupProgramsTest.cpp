@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "Shortcuts.h"
 #include "Planted.h"
+#include "Shortcuts.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
 #include "platform/RegistryKey.h"

@@ -2,8 +2,8 @@
 // the manager window, over the headless renderer, against planted machine state.
 #include <gtest/gtest.h>
 
-#include "Shortcuts.h"
 #include "Planted.h"
+#include "Shortcuts.h"
 #include "TestFolder.h"
 #include "core/ProcessNames.h"
 #include "core/TextHelpers.h"

@@ -3,7 +3,10 @@
 #ifdef _WIN32
 #include "platform/FileSystem.h"
 
-bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) { return ReadWholeFile(path, bytes); }
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    return ReadWholeFile(path, bytes);
+}
 
 bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes)
 {

@@ -11,7 +11,6 @@
 #include "ui/Application.h"
 #include "ui/win32/Win32Renderer.h"
 
-
 #include <exception>
 
 namespace {

@@ -2,18 +2,18 @@
 
 #include "ConsoleCleaning.h"
 #include "ConsoleReport.h"
-#include "ConsoleSendLog.h"
 #include "ConsoleScan.h"
-#include "ConsoleUpdate.h"
+#include "ConsoleSendLog.h"
 #include "ConsoleTexts.h"
+#include "ConsoleUpdate.h"
 #include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
+#include "core/WindowsVersionName.h"
 #include "database/DatabaseFile.h"
 #include "database/FileMd5.h"
-#include "core/WindowsVersionName.h"
-#include "shell/MachineEnvironment.h"
 #include "quarantine/QuarantineStore.h"
 #include "scan/Cleaning.h"
+#include "shell/MachineEnvironment.h"
 #include "shell/Settings.h"
 #include "update/UpdateServer.h"
 #include "update/UpgradeStart.h"
@@ -184,7 +184,9 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")
         return RunQuarantineCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-    err << "pyrafixc: " << (command.empty() ? ConsoleText(Msg::ConsoleNoCommand) : ConsoleText(Msg::ConsoleUnknownCommand) + command) << "\n\n"
+    err << "pyrafixc: "
+        << (command.empty() ? ConsoleText(Msg::ConsoleNoCommand) : ConsoleText(Msg::ConsoleUnknownCommand) + command)
+        << "\n\n"
         << Usage;
     return Failed;
 }
