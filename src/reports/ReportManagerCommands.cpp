@@ -56,9 +56,10 @@ public:
         form_.Timer1->OnTimer = [this, self] { form_.DeleteSeconds += 0.01L; };
         TListView& list = *form_.List1;
         list.OnSelectItem = [this, self](int index, bool) { SelectionChanged(index); };
-        // A click that ticks a box chooses by the checked rows; one that selects a row
-        // (either button) by that row, so every menu can be reached with the mouse.
-        list.OnMouseUp = [this, self] { ChooseMenuByCheckedRows(); };
+        // A selection that moves chooses by its row; a click into the list (a left click,
+        // also the one that ticks a box) then by the checked rows. A right click or the
+        // keys only select, so the menu of a service row is reached that way.
+        list.OnClick = [this, self] { ChooseMenuByCheckedRows(); };
         list.OnCustomDrawItem = [this, self](int index, uint32_t& background, uint32_t& text) {
             const TListItem& item = form_.List1->Item(index);
             const std::string size = item.SubItems.size() > SizeColumn ? item.SubItems[SizeColumn] : "";

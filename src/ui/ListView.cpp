@@ -79,6 +79,20 @@ void TListView::UserSelect(int index)
 {
     if (!Enabled())
         return;
+    UserMoveSelection(index);
+    UserClick();
+}
+
+void TListView::UserClick()
+{
+    if (Enabled() && OnClick)
+        OnClick();
+}
+
+void TListView::UserMoveSelection(int index)
+{
+    if (!Enabled())
+        return;
     const int before = SelectedIndex();
     if (before != index) {
         SetSelectedIndex(index);
@@ -87,8 +101,6 @@ void TListView::UserSelect(int index)
         if (OnSelectItem && index >= 0)
             OnSelectItem(index, true);
     }
-    if (OnClick)
-        OnClick();
 }
 
 void TListView::UserCheck(int index, bool on)
@@ -101,8 +113,6 @@ void TListView::UserCheck(int index, bool on)
     SetChecked(index, on);
     if (OnItemChecked)
         OnItemChecked(index);
-    if (OnMouseUp)
-        OnMouseUp();
 }
 
 void TListView::UserDoubleClick(int index)

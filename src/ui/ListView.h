@@ -56,16 +56,19 @@ public:
     void SetSelectedIndex(int index);
     int SelectedIndex() const;
 
-    // User actions: select a row (fires OnSelectItem and OnClick), tick a box
-    // (fires OnItemChecked and OnMouseUp), double-click a row.
+    // User actions: click a row (selects it, firing OnSelectItem, then OnClick), move
+    // the selection without a click (the keys, a right click: OnSelectItem only), click
+    // into the list (OnClick), tick a box (fires OnItemChecked; the click that ticks it is
+    // UserClick), double-click a row.
     void UserSelect(int index);
+    void UserMoveSelection(int index);
+    void UserClick();
     void UserCheck(int index, bool on);
     void UserDoubleClick(int index);
 
     std::function<void(int index, bool selected)> OnSelectItem;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
-    TNotifyEvent OnMouseUp;
     std::function<void(int index)> OnItemChecked;
     // Return true to swallow the key.
     std::function<bool(int key)> OnKeyDown;

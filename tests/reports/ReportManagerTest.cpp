@@ -70,23 +70,35 @@ TEST(ReportManager, ShowingListsTheRunningProgramsAndStartupValuesWithSizesAndKe
     EXPECT_TRUE(value);
 }
 
-TEST(ReportManager, TheMenuFollowsTheSelectedRowThenTheCheckedRows)
+TEST(ReportManager, TheMenuFollowsTheSelectedRowThenEveryClickTheCheckedRows)
 {
     TestFolder folder;
     ManagerShell w(folder);
     w.SetRows({Row("Proc", "a.exe"), Row("Proc", "b.exe"), Row("RegStartup", "c.exe"), Row("Service", "d.exe")});
-    w.list.UserSelect(3);
+    // A right click or the keys select only: the row's own menu.
+    w.list.UserMoveSelection(3);
     EXPECT_EQ(w.list.PopupMenu, w.form.Pop4);
     EXPECT_EQ(w.form.SelectedPath, "d.exe");
-    // Two process rows, then a startup value row: the files menu.
-    w.list.UserCheck(0, true);
-    w.list.UserCheck(1, true);
-    EXPECT_EQ(w.list.PopupMenu, w.form.Pop2);
-    w.list.UserCheck(2, true);
+    // A left click selects, then the click walks the checked rows: none, the files menu.
+    w.list.UserMoveSelection(0);
+    w.list.UserSelect(3);
+    EXPECT_EQ(w.form.SelectedPath, "d.exe");
     EXPECT_EQ(w.list.PopupMenu, w.form.Pop1);
-    w.list.UserCheck(0, false);
-    w.list.UserCheck(1, false);
-    EXPECT_EQ(w.list.PopupMenu, w.form.Pop3);
+    // Each tick is a click into the list.
+    const auto tick = [&w](int row, bool on) {
+        w.list.UserCheck(row, on);
+        w.list.UserClick();
+    };
+    tick(0, true);
+    tick(1, true);
+    EXPECT_EQ(w.list.PopupMenu, w.form.Pop2); // process rows alone
+    tick(2, true);
+    EXPECT_EQ(w.list.PopupMenu, w.form.Pop1); // two process rows, then a startup value row
+    tick(0, false);
+    tick(1, false);
+    EXPECT_EQ(w.list.PopupMenu, w.form.Pop3); // a startup value row alone
+    tick(3, true);
+    EXPECT_EQ(w.list.PopupMenu, w.form.Pop1); // a service row ends the walk
 }
 
 TEST(ReportManager, RowsOfSizeZeroAreRedWhenTheFileIsThereAndBlueWhenNot)
@@ -142,7 +154,7 @@ TEST(ReportManager, DeleteFilesStopsTheServiceThatRunsTheFileFirst)
     ASSERT_TRUE(StartServiceWait("", service.key));
     ManagerShell w(folder);
     w.SetRows({Row("Proc", folder / "other.exe"), Row("Service", image, "1", true)});
-    w.list.OnMouseUp();
+    w.list.UserClick();
     EXPECT_EQ(w.list.PopupMenu, w.form.Pop1);
 
     w.renderer.Answer(idYes);
@@ -159,7 +171,7 @@ TEST(ReportManager, TerminateWithoutCheckedRowsEndsTheSelectedRowsProcessesAndRe
     RunningFixture running(folder / "pyrafix-terminate-me.exe");
     ManagerShell w(folder);
     w.SetRows({Row("Proc", folder / "pyrafix-terminate-me.exe"), Row("Proc", folder / "keep.exe")});
-    w.list.UserSelect(0);
+    w.list.UserMoveSelection(0); // a right click on the row
     EXPECT_EQ(w.list.PopupMenu, w.form.Pop2);
     w.form.Terminateprocess1->Click();
     EXPECT_TRUE(running.Ended());

@@ -561,8 +561,13 @@ LRESULT Win32Renderer::OnNotify(NMHDR& header)
             const bool checked = ListView_GetCheckState(header.hwndFrom, change.iItem) != 0;
             view->UserCheck(change.iItem, checked);
         }
+        // A selection moves by a click, the keys or a right click; only a left click
+        // into the list is a click (NM_CLICK below), as handlers tell them apart.
         if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
-            view->UserSelect(change.iItem);
+            view->UserMoveSelection(change.iItem);
+        break;
+    case NM_CLICK:
+        view->UserClick();
         break;
     case NM_CUSTOMDRAW: {
         if (!view->OnCustomDrawItem)
