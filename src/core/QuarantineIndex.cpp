@@ -1,23 +1,14 @@
 #include "core/QuarantineIndex.h"
 
+#include "core/TextHelpers.h"
+
 namespace {
 constexpr size_t LinesPerEntry = 5;
 }
 
 std::vector<TQFileList> ParseQuarantineIndex(const std::string& text)
 {
-    std::vector<std::string> lines;
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find('\n', at);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        at = end + 1;
-    }
+    const std::vector<std::string> lines = SplitLinesAtLf(text);
     std::vector<TQFileList> entries;
     for (size_t first = 0; first < lines.size(); first += LinesPerEntry) {
         auto field = [&](size_t i) { return first + i < lines.size() ? lines[first + i] : std::string(); };

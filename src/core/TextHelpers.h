@@ -43,3 +43,6 @@ std::string Trim(const std::string& text);
 std::string UpperCase(std::string text);
 // Splits a text file's content into lines; CR LF, LF and a lone CR all end a line.
 std::vector<std::string> SplitLines(const std::string& text);
+// The same where only LF ends a line (a CR before it is dropped, a lone CR stays in
+// its line), as the quarantine index and the update list page are read.
+std::vector<std::string> SplitLinesAtLf(const std::string& text);

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/ProgramVersion.h"
 #include "core/TextHelpers.h"
 
-const char ProgramVersionText[] = "Pyrafix Pro v7 - SE (Build date: 17.4.2010)";
+const char* const ProgramVersionText = VersionBanner;
 const char ListPageProduct[] = "Pyrafix Pro";
 
 namespace {
@@ -14,18 +15,7 @@ const char UpdMarker[] = ", Upd ";
 
 ListPage ReadListPage(const std::string& text)
 {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size() && lines.size() < 6) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
+    std::vector<std::string> lines = SplitLinesAtLf(text);
     lines.resize(6);
     ListPage page;
     page.Valid = lines[0] == ListPageProduct;

@@ -3,8 +3,8 @@
 #include <string>
 
 // The program's own version as the update server's list page names versions.
-extern const char ProgramVersionText[]; // "Pyrafix Pro v7 - SE (Build date: 17.4.2010)"
-extern const char ListPageProduct[];    // "Pyrafix Pro"
+extern const char* const ProgramVersionText; // the version banner, "Pyrafix Pro v7 - SE (Build date: ...)"
+extern const char ListPageProduct[];         // "Pyrafix Pro"
 
 // What the list page "list.htm" says: CR LF lines of product name, newest database
 // date, newest program version, an unused line, whether logs are wanted ("1") and
