@@ -20,6 +20,8 @@
 #   appinit         AppInit_DLLs and the shell hook and helper-object CLSID keys of HKLM
 #   drive-q         the second test drive Q: (walked whole by the full scan tests)
 #   settings        the program's own settings key and Wine's per-program version keys
+#   program-images  the program files of build/win64/bin as files: Wine maps one that a
+#                   test loads as data so that a copy of it made meanwhile can fail
 #   desktop         the keyboard focus and the foreground window: real windows take them
 #                   when shown, so the tests that make real windows take turns
 #
@@ -92,6 +94,9 @@ lock(settings
   "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
   "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
 
+lock(program-images
+  "Manifests\\..*" "PyrafixProgram\\..*"
+  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
