@@ -8,7 +8,7 @@ ReportFileWriter::ReportFileWriter(const std::string& path)
     : file_(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                         nullptr))
 {
-    failed_ = file_ == INVALID_HANDLE_VALUE;
+    failed_ = !file_.Valid();
 }
 
 ReportFileWriter::~ReportFileWriter()
@@ -35,7 +35,7 @@ void ReportFileWriter::Flush()
     if (failed_ || buffer_.empty())
         return;
     DWORD written = 0;
-    if (!WriteFile(file_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &written, nullptr) ||
+    if (!WriteFile(file_.Get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &written, nullptr) ||
         written != buffer_.size())
         failed_ = true;
     buffer_.clear();
@@ -43,10 +43,9 @@ void ReportFileWriter::Flush()
 
 bool ReportFileWriter::Close()
 {
-    if (file_ == INVALID_HANDLE_VALUE)
+    if (!file_.Valid())
         return !failed_;
     Flush();
-    CloseHandle(file_); // a failure in closing is ignored
-    file_ = INVALID_HANDLE_VALUE;
+    file_.Reset(); // a failure in closing is ignored
     return !failed_;
 }

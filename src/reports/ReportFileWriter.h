@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/Handles.h"
+
 // Information.txt while the full report is written: lines end in CR LF, and a CR
 // or LF inside a line (a value's data, a path) is written as a blank, so text from
 // the machine never breaks the file's line structure. After the first failure
@@ -23,7 +25,7 @@ public:
 private:
     void Flush();
 
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    UniqueHandle file_;
     std::string buffer_;
     bool failed_ = false;
 };
