@@ -33,6 +33,7 @@ DatabaseUpdate::DatabaseUpdate(SharedState& state, UpdateSite site, THTTPGet& fi
     fileGet_.BinaryData = true;
     fileGet_.WaitThread = true;
     fileGet_.MaxSize = MaxDatabaseBytes;
+    fileGet_.HashBody = true;
     if (view_.ShowsProgress())
         fileGet_.OnProgress = [this](int64_t total, int64_t readed) { FileProgress(total, readed); };
     fileGet_.OnDoneFile = [this](const std::string&, int64_t size) { FileArrived(size); };
@@ -41,6 +42,7 @@ DatabaseUpdate::DatabaseUpdate(SharedState& state, UpdateSite site, THTTPGet& fi
     listGet_.BinaryData = false;
     listGet_.WaitThread = true;
     listGet_.MaxSize = MaxListPageBytes;
+    listGet_.HashBody = true;
     listGet_.OnDoneFile = [this](const std::string&, int64_t size) { ListPageArrived(size); };
     // A failed list page is no answer, like an empty one.
     listGet_.OnError = [this] { ListPageArrived(0); };
@@ -76,7 +78,7 @@ void DatabaseUpdate::ListPageArrived(int64_t size)
         return;
     // A page not signed by the maker could offer anything: it is no answer.
     const std::string page = site_.ProgramFolder + ListFile;
-    if (!signatures_.Signed(listGet_.URL, page)) {
+    if (!signatures_.Signed(listGet_.URL, page, listGet_.BodyDigest())) {
         DeleteFileA(page.c_str());
         return;
     }
@@ -215,7 +217,7 @@ void DatabaseUpdate::FileArrived(int64_t size)
         }
         return;
     }
-    if (!signatures_.Signed(fileGet_.URL, fileGet_.FileName)) {
+    if (!signatures_.Signed(fileGet_.URL, fileGet_.FileName, fileGet_.BodyDigest())) {
         DeleteFileA(fileGet_.FileName.c_str());
         FileFailed();
         return;

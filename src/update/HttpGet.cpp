@@ -36,7 +36,7 @@ constexpr char PostHeader[] = "Content-Type: application/x-www-form-urlencoded";
 // and its result. The UI thread reads the result only after the worker posted its end.
 struct THTTPGet::Transfer {
     std::string AcceptTypes, Agent, URL, FileName, UserName, Password, PostQuery, Referer;
-    bool BinaryData = false, UseCache = false, ToFile = true;
+    bool BinaryData = false, UseCache = false, ToFile = true, HashBody = false;
     int64_t MaxSize = 0;
     int StallTimeoutMs = 0;
     ProgressEvent OnProgress;
@@ -48,6 +48,8 @@ struct THTTPGet::Transfer {
     int64_t TotalSize = 0;
     int64_t Readed = 0;
     std::string Text;
+    FileDigestBuilder Hash;
+    FileDigest Digest{};
     bool Created = false; // the target file was created or truncated
 
     std::mutex Lock;
@@ -172,6 +174,8 @@ bool THTTPGet::Transfer::Fetch()
         } else {
             Text.append(chunk.data(), got);
         }
+        if (HashBody)
+            Hash.Add(chunk.data(), got);
         for (DWORD done = 0; done < got;) {
             const DWORD block = std::min<DWORD>(BlockBytes, got - done);
             done += block;
@@ -195,6 +199,8 @@ void THTTPGet::Transfer::Run()
         ok = false; // out of memory for the text; nothing else throws here
     }
     Success = ok && !Stop;
+    if (Success && HashBody)
+        Digest = Hash.Finish();
     // A partial database or program is never useful, and a later run must not take
     // it for a whole one.
     if (!Success && Created)
@@ -238,6 +244,7 @@ void THTTPGet::StartDownload()
     transfer->Referer = Referer;
     transfer->BinaryData = BinaryData;
     transfer->UseCache = UseCache;
+    transfer->HashBody = HashBody;
     transfer->MaxSize = MaxSize;
     transfer->StallTimeoutMs = StallTimeoutMs;
     transfer->OnProgress = OnProgress;
@@ -285,6 +292,7 @@ void THTTPGet::Finished(const std::shared_ptr<Transfer>& transfer)
     if (ended->Thread.joinable())
         ended->Thread.join();
     success_ = ended->Success;
+    digest_ = ended->Digest;
     // The component stays busy while its end events run, and is free once they return,
     // even when one of them throws.
     struct Release {

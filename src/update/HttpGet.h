@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "core/Signatures.h"
 #include "ui/Component.h"
 
 // The agent name every download of the program gives the Internet session.
@@ -41,6 +42,9 @@ public:
     // larger announced length) fails, and so does a connection silent this long.
     int64_t MaxSize = 1 << 20;
     int StallTimeoutMs = 30000;
+    // Hashes the body as it arrives, so that its signature is checked without reading
+    // the file again; BodyDigest holds the result after a successful transfer.
+    bool HashBody = false;
 
     ProgressEvent OnProgress;
     DoneFileEvent OnDoneFile;
@@ -53,6 +57,7 @@ public:
     void AbortDownload();
     bool Running() const { return worker_ != nullptr; }
     bool Succeeded() const { return success_; }
+    const FileDigest& BodyDigest() const { return digest_; }
 
     // Only the worker's shared part; its members are internal.
     struct Transfer;
@@ -63,4 +68,5 @@ private:
     std::shared_ptr<Transfer> worker_;
     std::shared_ptr<THTTPGet*> self_; // cleared when the component goes, so late posts find nothing
     bool success_ = false;
+    FileDigest digest_{};
 };

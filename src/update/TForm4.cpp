@@ -22,6 +22,7 @@ TForm4::TForm4(TComponent* owner, std::string name, AppContext& context)
     xpButton1 = Place<TxpButton>("xpButton1", this, "Cancel", 260, 104, 104, 30);
     Get1 = Make<THTTPGet>("Get1");
     Get1->BinaryData = false;
+    Get1->HashBody = true;
     Get1->WaitThread = false;
     Get1->MaxSize = MaxUpgradeBytes;
     Get1->OnProgress = [this](int64_t total, int64_t readed) { Get1Progress(total, readed); };
@@ -68,7 +69,7 @@ void TForm4::Get1DoneFile(const std::string& fileName, int64_t fileSize)
     if (fileSize == 0)
         return;
     signatures_.SetKey(context_.Env.UpdateSigningKey);
-    if (!signatures_.Signed(Get1->URL, fileName)) {
+    if (!signatures_.Signed(Get1->URL, fileName, Get1->BodyDigest())) {
         // Whoever served this file, it never runs with the user's rights.
         DeleteFileA(fileName.c_str());
         context_.App.ShowMessageBox(context_.Text(Msg::UpgradeNotSigned) + fileName, context_.Text(Msg::ErrorCaption),

@@ -14,13 +14,6 @@ UpdateKey MakerUpdateKey()
     return key;
 }
 
-bool FileSignedWith(const std::string& file, const std::string& signatureFile, const UpdateKey& key)
-{
-    std::vector<uint8_t> bytes, signature;
-    return ReadWholeFile(file, bytes) && ReadWholeFile(signatureFile, signature) &&
-           SignatureMatches(bytes.data(), bytes.size(), signature, key.data(), key.size());
-}
-
 SignatureCheck::SignatureCheck(TComponent* owner, const UpdateKey& key)
     : get_(std::make_unique<THTTPGet>(owner, "GetSignature")), key_(key)
 {
@@ -29,7 +22,7 @@ SignatureCheck::SignatureCheck(TComponent* owner, const UpdateKey& key)
     get_->MaxSize = SignatureBytes;
 }
 
-bool SignatureCheck::Signed(const std::string& url, const std::string& file)
+bool SignatureCheck::Signed(const std::string& url, const std::string& file, const FileDigest& digest)
 {
     const std::string signatureFile = file + ".sig";
     bool arrived = false;
@@ -38,7 +31,9 @@ bool SignatureCheck::Signed(const std::string& url, const std::string& file)
     get_->OnDoneFile = [&arrived](const std::string&, int64_t) { arrived = true; };
     get_->OnError = {};
     get_->StartDownload();
-    const bool ok = arrived && FileSignedWith(file, signatureFile, key_);
+    std::vector<uint8_t> signature;
+    const bool ok = arrived && ReadWholeFile(signatureFile, signature) &&
+                    DigestSignatureMatches(digest, signature, key_.data(), key_.size());
     DeleteFileA(signatureFile.c_str());
     return ok;
 }

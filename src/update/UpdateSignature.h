@@ -11,9 +11,6 @@ extern const uint8_t UpdatePublicKey[32];
 using UpdateKey = std::array<uint8_t, 32>;
 UpdateKey MakerUpdateKey();
 
-// Whether `file` is signed with the key: `signatureFile` holds its detached signature.
-bool FileSignedWith(const std::string& file, const std::string& signatureFile, const UpdateKey& key);
-
 // Every file of the update server has its signature at the same URL followed by
 // ".sig". Fetches it beside the downloaded file (its own download, which waits) and
 // checks it; the signature file is gone afterwards. A missing, unreadable or wrong
@@ -22,7 +19,9 @@ class SignatureCheck {
 public:
     SignatureCheck(TComponent* owner, const UpdateKey& key);
     void SetKey(const UpdateKey& key) { key_ = key; }
-    bool Signed(const std::string& url, const std::string& file);
+    // `digest` is the body's, taken as it arrived (THTTPGet::HashBody); `file` is where
+    // the body went, beside which the signature is fetched.
+    bool Signed(const std::string& url, const std::string& file, const FileDigest& digest);
 
 private:
     std::unique_ptr<THTTPGet> get_;

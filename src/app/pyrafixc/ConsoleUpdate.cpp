@@ -46,13 +46,14 @@ public:
         THTTPGet* get = app_.Make<THTTPGet>("Upgrade");
         get->WaitThread = true;
         get->MaxSize = MaxUpgradeBytes;
+        get->HashBody = true;
         get->URL = url;
         get->FileName = file;
         get->OnDoneFile = [&](const std::string&, int64_t size) {
             if (size == 0)
                 return;
             SignatureCheck signatures(&app_, key_);
-            if (!signatures.Signed(url, file)) {
+            if (!signatures.Signed(url, file, get->BodyDigest())) {
                 DeleteFileA(file.c_str());
                 Print(state_.Messages.Text(Msg::ErrorCaption), state_.Messages.Text(Msg::UpgradeNotSigned) + file);
                 refused = true;
