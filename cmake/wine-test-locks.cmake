@@ -89,16 +89,17 @@ lock(drive-q
   "FullScan\\.(FindsCopiesUnderOtherNamesAndDrives|NeverMatchesEmptyFilesNorFollowsLinks)"
   "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered")
 lock(settings
-  "PyrafixProgram\\..*"
+  "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "SendLog\\..*" "ConsoleSendLog\\..*"
   "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
   "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
 
 lock(program-images
-  "Manifests\\..*" "PyrafixProgram\\..*"
+  "Manifests\\..*" "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
+  "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
   "ShellWindows\\.(TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus|TextsFitTheirPlacesAt96And144Dpi)"
   "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033")

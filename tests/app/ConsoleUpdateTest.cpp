@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,8 +10,12 @@
 #include "ConsoleUpdate.h"
 #include "LocalHttpServer.h"
 #include "TestFolder.h"
+#include "WindowProbe.h"
 #include "core/MessageTable.h"
+#include "database/DatabaseFile.h"
+#include "platform/RegistryKey.h"
 #include "update/UpdateTree.h"
+#include "update/UpgradeStart.h"
 
 namespace {
 
@@ -81,6 +87,39 @@ TEST_F(ConsoleUpdate, TheUpgradeOnlyWithItsOption)
     EXPECT_FALSE(std::filesystem::exists(tree.Program() + "pyrxt.exe"));
     EXPECT_TRUE(Printed(messages.Text(Msg::ErrorCaption) + ": " + messages.Text(Msg::UpgradeNotSigned) +
                         tree.Program() + "pyrxt.exe"));
+}
+
+TEST_F(ConsoleUpdate, TheServedProgramReplacesPyrafixExeThroughTheRealUpgrader)
+{
+    const auto readAll = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string image = readAll(::ProgramFolder() + "pyrafix.exe");
+    ASSERT_GT(image.size(), 100000u);
+    const std::string program = tree.Program() + "pyrafix.exe", upgrader = tree.Program() + "pyrxt.exe";
+    {
+        std::ofstream(program, std::ios::binary) << "old version";
+    }
+    // The new program, once in place, refuses this Windows and ends at its message box.
+    RegKey version;
+    ASSERT_TRUE(version.Create(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\pyrafix.exe"));
+    ASSERT_TRUE(version.WriteString("Version", "win98"));
+    tree.ServeList(UpdateTree::Date(12), "Pyrafix Pro v8 - SE (Build date: 1.1.2011)");
+    tree.Serve("pyrxt.htm", image);
+    LocalHttpServer server(tree.Www());
+    out.str("");
+    EXPECT_EQ(RunConsoleUpdate(tree.Program(), server.Host(), true, StartUpgrader, out, tree.Key()), 0) << out.str();
+
+    HWND box = probe::WaitForTop(0, "Pyrafix Pro", "#32770", 30000);
+    ASSERT_TRUE(box) << "the upgraded program never showed itself";
+    EXPECT_EQ(probe::MessageBoxText(box), messages.Text(Msg::UnsupportedWindows));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(readAll(program), image);
+    for (int i = 0; i < 200 && std::filesystem::exists(upgrader); ++i)
+        Sleep(50);
+    EXPECT_FALSE(std::filesystem::exists(upgrader)); // the new program deletes the upgrader
+    version.DeleteValue("Version");
 }
 
 } // namespace

@@ -45,8 +45,8 @@ TEST(Signatures, OnlyTheKeysSignatureOfTheseBytesMatches)
     const std::vector<uint8_t> signature = SignBytes(bytes.data(), bytes.size(), keys.secret);
     ASSERT_EQ(signature.size(), SignatureBytes);
     EXPECT_TRUE(SignatureMatches(bytes.data(), bytes.size(), signature, keys.pub.data(), keys.pub.size()));
-    EXPECT_TRUE(DigestSignatureMatches(DigestOf(bytes.data(), bytes.size()), signature, keys.pub.data(),
-                                       keys.pub.size()));
+    EXPECT_TRUE(
+        DigestSignatureMatches(DigestOf(bytes.data(), bytes.size()), signature, keys.pub.data(), keys.pub.size()));
 
     EXPECT_FALSE(SignatureMatches(bytes.data(), bytes.size(), signature, other.pub.data(), other.pub.size()));
     EXPECT_FALSE(SignatureMatches(bytes.data(), bytes.size() - 1, signature, keys.pub.data(), keys.pub.size()));
