@@ -1,6 +1,7 @@
 #include "core/UpdateList.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "core/ProgramVersion.h"
@@ -62,8 +63,11 @@ int UpgradeProgressPosition(int64_t totalSize, int64_t readed)
     if (step < 1) {
         if (totalSize <= 0 || readed <= 0)
             return 0;
-        return static_cast<int>(std::min<int64_t>(99, readed * 100 / totalSize));
+        // More than the whole reads as the whole; the product then cannot overflow.
+        return static_cast<int>(std::min<int64_t>(99, std::min(readed, totalSize) * 100 / totalSize));
     }
+    if (readed > INT64_MAX - step)
+        return 100;
     if (readed == step)
         return 1;
     if (readed < step)

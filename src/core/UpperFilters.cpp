@@ -38,12 +38,14 @@ std::vector<std::string> UpperFilterNames(const std::string& buffer)
 
 std::string UpperFiltersWithout(const std::string& buffer, const std::string& removed)
 {
+    // The names are joined by NUL itself: a name that holds any other separator, as a
+    // ":" would be, stays one name.
     std::string result;
     if (!Trim(buffer.substr(0, UpperFiltersBufferSize)).empty())
-        result += buffer.substr(0, buffer.find('\0')) + ":";
+        result += buffer.substr(0, buffer.find('\0')) + '\0';
     for (const std::string& name : UpperFilterNames(buffer))
         if (name != removed)
-            result += name + ":";
-    result += ":";
-    return ReplaceAll(result, ":", std::string(1, '\0'));
+            result += name + '\0';
+    result += '\0';
+    return result;
 }

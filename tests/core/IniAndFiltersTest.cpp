@@ -47,6 +47,8 @@ TEST(UpperFilters, WalkSkipsTheFirstNameAndRemovalKeepsIt)
     // The first name is never offered, so removing it by name changes nothing about it.
     EXPECT_EQ(UpperFiltersWithout(three, "kbdclass"), "kbdclass\0filtA\0filtB\0filtC\0\0"s);
     EXPECT_EQ(UpperFiltersWithout(UpperFiltersBuffer("a\0b\0b\0\0"s), "b"), "a\0\0"s);
+    // Names stay whole whatever they hold: removing one never splits another.
+    EXPECT_EQ(UpperFiltersWithout(UpperFiltersBuffer("kbd:class\0a:b\0c\0\0"s), "c"), "kbd:class\0a:b\0\0"s);
 
     // A value that ends without its terminators runs into the blanks, which are trimmed.
     EXPECT_EQ(UpperFilterNames(UpperFiltersBuffer("a\0last"s)), std::vector<std::string>{"last"});

@@ -52,9 +52,21 @@ TEST(UpdateList, UpgradeProgress)
         int64_t total, readed;
         int position;
     } cases[] = {
-        {1000, 5, 0},      {1000, 10, 1}, {1000, 11, 1}, {1000, 25, 2}, {1000, 1000, 99},
+        {1000, 5, 0},
+        {1000, 10, 1},
+        {1000, 11, 1},
+        {1000, 25, 2},
+        {1000, 1000, 99},
         {1050, 1050, 100}, // more steps than the bar holds
-        {50, 0, 0},        {50, 25, 50},  {50, 50, 99},  {0, 300, 0},   {0, 0, 0},
+        {50, 0, 0},
+        {50, 25, 50},
+        {50, 50, 99},
+        {0, 300, 0},
+        {0, 0, 0},
+        // counts past the whole, up to the largest, never overflow
+        {50, INT64_MAX / 10, 99},
+        {1000, INT64_MAX, 100},
+        {1000, INT64_MAX - 5, 100},
     };
     for (const Case& c : cases)
         EXPECT_EQ(UpgradeProgressPosition(c.total, c.readed), c.position) << c.total << " " << c.readed;
