@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/CrashPoint.h"
 #include "platform/Handles.h"
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
@@ -32,6 +33,7 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size)
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return false;
+    CrashPoint();
     auto* p = static_cast<const uint8_t*>(data);
     size_t left = size;
     bool ok = true;
@@ -41,6 +43,7 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size)
         ok = WriteFile(file.Get(), p, chunk, &written, nullptr) && written == chunk;
         p += chunk;
         left -= chunk;
+        CrashPoint();
     }
     if (!ok || !FlushFileBuffers(file.Get())) {
         file.Reset();
@@ -52,7 +55,10 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size)
 
 bool MoveReplacing(const std::string& from, const std::string& to)
 {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    CrashPoint();
+    const bool moved = MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    CrashPoint();
+    return moved;
 }
 
 bool WriteFileReplacing(const std::string& path, const void* data, size_t size)

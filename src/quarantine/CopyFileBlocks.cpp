@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/CrashPoint.h"
 #include "platform/Handles.h"
 
 namespace {
@@ -31,6 +32,7 @@ bool CopyFileBlocks(const std::string& source, const std::string& destination, c
         return false;
     // CREATE_ALWAYS reports through the last error whether the file was already there.
     const bool created = options.CreateNew || GetLastError() != ERROR_ALREADY_EXISTS;
+    CrashPoint();
 
     const BlockReader read = options.Read ? options.Read : ReadFromFile;
     std::vector<uint8_t> block(options.BlockSize > 0 ? options.BlockSize : 2048);
@@ -60,6 +62,7 @@ bool CopyFileBlocks(const std::string& source, const std::string& destination, c
             ok = false;
             break;
         }
+        CrashPoint();
         if (options.ProcessMessages)
             options.ProcessMessages();
     }

@@ -6,6 +6,7 @@
 
 #include "core/PathText.h"
 #include "core/QuarantineCipher.h"
+#include "platform/CrashPoint.h"
 #include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
 #include "quarantine/CopyFileBlocks.h"
@@ -37,7 +38,9 @@ bool PathPresent(const std::string& path)
 bool DeleteStoredCopy(const std::string& path)
 {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return DeleteFileA(path.c_str()) != FALSE;
+    const bool deleted = DeleteFileA(path.c_str()) != FALSE;
+    CrashPoint();
+    return deleted;
 }
 
 // Creates the folder and every missing parent; true when it exists afterwards.
@@ -177,17 +180,28 @@ bool QuarantineRestore(QuarantineStore& store, const std::string& path, const st
         if (!CreateFolderChain(folder))
             return false;
     }
+    // Deciphered beside the target and moved over it: a restore that stops half way
+    // never leaves a part of the file under its name.
+    const std::string target = folder + FileNamePart(path);
+    const std::string partial = target + ".restoring";
     QuarantineCipher cipher;
-    if (!CopyFileBlocks(stored, folder + FileNamePart(path), CipherCopy(cipher, false, store)))
+    BlockCopyOptions options = CipherCopy(cipher, false, store);
+    options.RemovePartial = true;
+    if (!CopyFileBlocks(stored, partial, options))
         return false;
+    if (!MoveReplacing(partial, target)) {
+        DeleteFileA(partial.c_str());
+        return false;
+    }
 
+    // The entry goes before its copy, so that no entry is ever left without one.
+    store.QuarantineList.erase(store.QuarantineList.begin() + index);
+    (void)SaveQuarantineIndex(store, store.IndexFile()); // the file is back; a stale index only lists it again
     for (int tries = 1; !DeleteStoredCopy(stored) && PathPresent(stored) && tries < DeleteTries; ++tries) {
         if (store.ProcessMessages)
             store.ProcessMessages();
         Sleep(DeleteRetryPause);
     }
-    store.QuarantineList.erase(store.QuarantineList.begin() + index);
-    (void)SaveQuarantineIndex(store, store.IndexFile()); // the file is back; a stale index only lists it again
     return true;
 }
 
@@ -195,15 +209,28 @@ bool QuarantineRemove(QuarantineStore& store, const std::string& path)
 {
     if (!EnsureQuarantineLoaded(store))
         return false;
-    bool matched = false;
+    // The index without the entries is saved before their copies go: a removal that
+    // stops half way leaves unlisted copies, never an entry without its copy.
+    std::vector<std::string> copies;
+    std::vector<TQFileList> kept;
+    for (const TQFileList& entry : store.QuarantineList) {
+        if (SamePath(entry.FileName, path))
+            copies.push_back(store.StoredCopyOf(entry));
+        else
+            kept.push_back(entry);
+    }
+    if (copies.empty())
+        return false;
+    std::swap(store.QuarantineList, kept);
+    if (!SaveQuarantineIndex(store, store.IndexFile())) {
+        std::swap(store.QuarantineList, kept);
+        return false;
+    }
     bool result = false;
-    for (int index; (index = QuarantineIndexOf(store, path)) >= 0;) {
-        const std::string stored = store.StoredCopyOf(store.QuarantineList[static_cast<size_t>(index)]);
-        const bool deleted = !PathPresent(stored) || DeleteStoredCopy(stored);
-        if (!matched)
+    for (size_t i = 0; i < copies.size(); ++i) {
+        const bool deleted = !PathPresent(copies[i]) || DeleteStoredCopy(copies[i]);
+        if (i == 0)
             result = deleted;
-        matched = true;
-        store.QuarantineList.erase(store.QuarantineList.begin() + index);
     }
     return result;
 }
@@ -211,6 +238,10 @@ bool QuarantineRemove(QuarantineStore& store, const std::string& path)
 bool ClearQuarantine(QuarantineStore& store)
 {
     (void)EnsureQuarantineLoaded(store); // an unreadable index still goes
+    // The index goes first: while it cannot be deleted, every copy it lists stays.
+    if (!DeleteFileA(store.IndexFile().c_str()) && PathPresent(store.IndexFile()))
+        return false;
+    CrashPoint();
     for (const TQFileList& entry : store.QuarantineList) {
         const std::string stored = store.StoredCopyOf(entry);
         if (PathPresent(stored))
@@ -218,7 +249,7 @@ bool ClearQuarantine(QuarantineStore& store)
     }
     store.QuarantineList.clear();
     store.IndexLoaded = true;
-    return DeleteFileA(store.IndexFile().c_str()) || !PathPresent(store.IndexFile());
+    return true;
 }
 
 bool LoadQuarantineIndex(QuarantineStore& store, const std::string& file)

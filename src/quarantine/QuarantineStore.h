@@ -39,20 +39,23 @@ int QuarantineIndexOf(const QuarantineStore& store, const std::string& path);
 [[nodiscard]] bool QuarantineAdd(QuarantineStore& store, const std::string& path, const std::string& task,
                                  const std::string& checksum);
 
-// Deciphers the entry's copy straight into destinationFolder + the path's file name
-// (creating the folder chain), then deletes the copy, drops the entry and saves the
-// index. The stored copy is only read, so a failed restore leaves it as it was.
+// Deciphers the entry's copy beside destinationFolder + the path's file name (creating
+// the folder chain) and moves it over that name, then drops the entry, saves the index
+// and deletes the copy. The stored copy is only read, so a failed restore leaves it as
+// it was. At every moment each listed entry has its whole copy: a restore ended half
+// way leaves at most an unlisted copy or a ".restoring" file beside the target.
 [[nodiscard]] bool QuarantineRestore(QuarantineStore& store, const std::string& path,
                                      const std::string& destinationFolder);
 
-// Drops every entry with this FileName and deletes their stored copies. The result
-// is the first entry's deletion (true when its copy was already gone); false when no
-// entry matched. Does not save the index: callers do.
+// Drops every entry with this FileName, saves the index and then deletes their stored
+// copies. The result is the first entry's deletion (true when its copy was already
+// gone); false when no entry matched or the index could not be saved (then nothing
+// changed).
 bool QuarantineRemove(QuarantineStore& store, const std::string& path);
 
-// Deletes every listed copy (failures ignored), empties the list and deletes the
-// index. Files in the store folder that no entry names stay. False when the index
-// could not be deleted.
+// Deletes the index, then every listed copy (failures ignored), and empties the list.
+// Files in the store folder that no entry names stay. False when the index could not
+// be deleted; then no copy is deleted either.
 bool ClearQuarantine(QuarantineStore& store);
 
 // The index file's entries replace QuarantineList. On a read error the list is left
