@@ -77,7 +77,7 @@ lock(processes ${machine_scans}
   "CachedMachine\\..*"
   "QuickScanScenario\\..*")
 lock(ini-files ${machine_scans}
-  "IniFiles\\..*"
+  "IniFiles\\..*" "StoredFileCrash\\..*"
   "SystemToolWindows\\.KeyboardFilterRemovalAndIniLineSwitching")
 lock(upper-filters
   "KeyboardFilters\\..*"

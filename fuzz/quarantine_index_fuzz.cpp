@@ -23,8 +23,7 @@ bool Same(const std::vector<TQFileList>& a, const std::vector<TQFileList>& b)
 
 bool HasLineBreak(const TQFileList& entry)
 {
-    for (const std::string* field :
-         {&entry.FileName, &entry.StoredName, &entry.Task, &entry.Added, &entry.Checksum})
+    for (const std::string* field : {&entry.FileName, &entry.StoredName, &entry.Task, &entry.Added, &entry.Checksum})
         if (field->find_first_of("\r\n") != std::string::npos)
             return true;
     return false;

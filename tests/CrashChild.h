@@ -1,10 +1,14 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "database/DatabaseFile.h"
+#include "platform/CrashPoint.h"
 
 // Runs crash_child.exe (beside the tests) with the command line `arguments`, armed to
 // end at its crashAt-th crash point; returns its exit code (CrashPointExitCode when it
@@ -46,4 +50,25 @@ inline long RunCrashChild(const std::string& arguments, long crashAt)
 inline std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
+}
+
+// Runs a change in crash_child ended at its first, second, ... crash point, until it
+// runs to its end. `start(run)` prepares a fresh scene for that run and returns the
+// child's arguments; `check(run, completed)` looks at what the run left behind.
+inline void CrashAtEveryPoint(const std::function<std::string(long run)>& start,
+                              const std::function<void(long run, bool completed)>& check)
+{
+    long crashAt = 1;
+    for (;; ++crashAt) {
+        SCOPED_TRACE("ended at crash point " + std::to_string(crashAt));
+        const long code = RunCrashChild(start(crashAt), crashAt);
+        if (code != static_cast<long>(CrashPointExitCode)) {
+            EXPECT_EQ(code, 0) << "the change runs to its end when no crash point stops it";
+            check(crashAt, true);
+            break;
+        }
+        check(crashAt, false);
+        ASSERT_LT(crashAt, 200) << "the change never ends";
+    }
+    EXPECT_GT(crashAt, 2) << "the change passes several crash points";
 }
