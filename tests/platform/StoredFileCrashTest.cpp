@@ -13,18 +13,10 @@
 #include "core/DatabaseText.h"
 #include "core/IniLines.h"
 #include "database/DatabaseFile.h"
-#include "platform/FileSystem.h"
 #include "database/PathRoots.h"
+#include "platform/FileSystem.h"
 
 namespace {
-
-std::string Content(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
-        return "<missing>";
-    return std::string(bytes.begin(), bytes.end());
-}
 
 std::string Text(const std::vector<uint8_t>& bytes)
 {
@@ -79,7 +71,7 @@ TEST(StoredFileCrash, EachRewriteLeavesTheOldFileOrTheNewWhole)
         const std::string path = WindowsFolder() + "\\" + name;
         const std::string before = "[boot]\r\nshell=Explorer.exe\r\ndevice=vmm32.vxd\r\n;load=old.exe\r\n";
         ExpectOldOrNew([&] { EXPECT_TRUE(WriteWholeFile(path, before.data(), before.size())); },
-                       "ini-change " + Quoted(name) + " ;load=old.exe load=old.exe", [&] { return Content(path); },
+                       "ini-change " + Quoted(name) + " ;load=old.exe load=old.exe", [&] { return FileText(path); },
                        before, RewriteIniContent(before, ";load=old.exe", "load=old.exe"));
         DeleteFileA(path.c_str());
     }
@@ -89,7 +81,7 @@ TEST(StoredFileCrash, EachRewriteLeavesTheOldFileOrTheNewWhole)
         const std::string before = Text(RandomBytes(5000, 1)), after = Text(RandomBytes(300000, 2));
         ASSERT_TRUE(WriteWholeFile(image, after.data(), after.size()));
         ExpectOldOrNew([&] { EXPECT_TRUE(WriteWholeFile(target, before.data(), before.size())); },
-                       "replace-program " + Quoted(target) + " " + Quoted(image), [&] { return Content(target); },
+                       "replace-program " + Quoted(target) + " " + Quoted(image), [&] { return FileText(target); },
                        before, after);
     }
     {

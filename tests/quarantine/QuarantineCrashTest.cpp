@@ -19,14 +19,6 @@
 
 namespace {
 
-std::string Content(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
-        return "<missing>";
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // Two sources of several cipher chunks each, so a copy passes many crash points.
 struct Scene {
     Scene(const TestFolder& test, const std::string& name) : program(test / name)
@@ -57,7 +49,7 @@ struct Scene {
         EXPECT_TRUE(EnsureQuarantineLoaded(store)) << "the index stays readable";
         std::vector<std::string> listed;
         for (const TQFileList& entry : store.QuarantineList) {
-            std::string copy = Content(store.StoredCopyOf(entry));
+            std::string copy = FileText(store.StoredCopyOf(entry));
             QuarantineCipher cipher;
             cipher.Forward(reinterpret_cast<uint8_t*>(copy.data()), copy.size());
             const auto original = originals.find(entry.FileName);
@@ -101,7 +93,7 @@ TEST(QuarantineCrash, AddLeavesTheSourceAndOnlyWholeListedCopies)
         test, "add", [](Scene& scene) { scene.Store(scene.B(), false); },
         [](const Scene& scene) { return "quarantine-add " + Quoted(scene.program) + " " + Quoted(scene.A()); },
         [](const Scene& scene, bool completed) {
-            EXPECT_EQ(Content(scene.A()), scene.originals.at(scene.A())) << "the source stays as it was";
+            EXPECT_EQ(FileText(scene.A()), scene.originals.at(scene.A())) << "the source stays as it was";
             EXPECT_TRUE(scene.IsListed(scene.B()));
             if (completed) {
                 EXPECT_TRUE(scene.IsListed(scene.A()));
@@ -123,8 +115,8 @@ TEST(QuarantineCrash, RestoreNeverLosesTheFileNorLeavesItHalfWritten)
                    Quoted(scene.program + "\\src");
         },
         [](const Scene& scene, bool completed) {
-            const std::string restored = Content(scene.A());
-            EXPECT_TRUE(restored == "<missing>" || restored == scene.originals.at(scene.A()))
+            const std::string restored = FileText(scene.A());
+            EXPECT_TRUE(restored == "<unreadable>" || restored == scene.originals.at(scene.A()))
                 << "the restored file is whole or not there";
             EXPECT_TRUE(scene.IsListed(scene.A()) || restored == scene.originals.at(scene.A()))
                 << "the file is in the quarantine or back";
