@@ -58,6 +58,7 @@ lock(system32 ${machine_scans}
   "QuickScanScenario\\..*")
 lock(run-keys ${machine_scans}
   "StartupPrograms\\.(DisablingMovesToTheTwinAndBackKeepingTheType|ValuesThatAreNoStringsAreSkipped)"
+  "StartupPrograms\\.AMoveEndedHalfWayLeavesTheValueInOneKeyOnceTheListLoads"
   "StartupValuesPage\\.ShippedBaseListsTheRunKeysButNotWinlogon"
   "SystemToolWindows\\.(StartupFilesPageDeletesTheCheckedValue|StartupTabDisablesEnablesAndRemovesARunValue)"
   "SystemToolWindows\\.ARowShowsItsProgramsIconAddedOncePerFile"

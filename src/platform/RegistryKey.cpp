@@ -1,6 +1,7 @@
 #include "platform/RegistryKey.h"
 
 #include "platform/AccessRights.h"
+#include "platform/CrashPoint.h"
 
 RegKey& RegKey::operator=(RegKey&& other) noexcept
 {
@@ -103,14 +104,18 @@ bool RegKey::ReadMultiString(const std::string& name, std::vector<std::string>& 
 
 bool RegKey::WriteString(const std::string& name, const std::string& value, bool expandable)
 {
-    return key_ && RegSetValueExA(key_, name.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ,
-                                  reinterpret_cast<const BYTE*>(value.c_str()),
-                                  static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    const bool written = key_ && RegSetValueExA(key_, name.c_str(), 0, expandable ? REG_EXPAND_SZ : REG_SZ,
+                                                reinterpret_cast<const BYTE*>(value.c_str()),
+                                                static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    CrashPoint();
+    return written;
 }
 
 bool RegKey::DeleteValue(const std::string& name)
 {
-    return key_ && RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS;
+    const bool deleted = key_ && RegDeleteValueA(key_, name.c_str()) == ERROR_SUCCESS;
+    CrashPoint();
+    return deleted;
 }
 
 bool RegKey::HasValue(const std::string& name) const

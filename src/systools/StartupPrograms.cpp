@@ -15,6 +15,27 @@ HKEY RootOf(bool currentUser)
     return currentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
+// A move writes the value into its new key before deleting it from the old one, so a
+// move that was ended between the two leaves it in both: the twin copy goes. That is
+// the state before the move when it disabled the entry, the state after when it
+// enabled it; either way the entry is in exactly one key again.
+void FinishInterruptedMoves()
+{
+    for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        for (const char* live : {RunKeyPath, RunServicesKeyPath}) {
+            RegKey liveKey, twinKey;
+            if (!liveKey.Open(root, live) ||
+                !twinKey.Open(root, std::string(live) + TwinSuffix, KEY_READ | KEY_SET_VALUE))
+                continue;
+            for (const std::string& name : twinKey.ValueNames()) {
+                std::string liveData, twinData;
+                if (liveKey.ReadString(name, liveData) && twinKey.ReadString(name, twinData) && liveData == twinData)
+                    twinKey.DeleteValue(name);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void LoadFromReg(const std::string& tag, std::vector<StartupRow>& rows)
@@ -59,6 +80,7 @@ void LoadFromDir(const std::string& tag, std::vector<StartupRow>& rows)
 
 StartupLists LoadStartupPrograms()
 {
+    FinishInterruptedMoves();
     StartupLists lists;
     for (const char* tag : StartupTags)
         LoadFromReg(tag, lists.Registry);

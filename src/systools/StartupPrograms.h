@@ -23,6 +23,8 @@ struct StartupLists {
     std::vector<StartupRow> Registry;
     std::vector<StartupRow> Folders;
 };
+// Finishes first any move that was ended half way (a value left in both a Run key
+// and its twin with the same data loses its twin copy), so each entry has one row.
 StartupLists LoadStartupPrograms();
 
 // Moves a registry row's value into the key its check box asks for (the Run key when

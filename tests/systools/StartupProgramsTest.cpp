@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CrashChild.h"
 #include "Planted.h"
 #include "Shortcuts.h"
 #include "TestFolder.h"
@@ -170,4 +171,45 @@ TEST(StartupValuesPage, ShippedBaseListsTheRunKeysButNotWinlogon)
     EXPECT_EQ(found->KeyPath, RunKey);
     for (const StartupF& record : state.StartupRecords)
         EXPECT_EQ(record.KeyPath.find("Winlogon"), std::string::npos) << record.KeyPath;
+}
+
+TEST(StartupPrograms, AMoveEndedHalfWayLeavesTheValueInOneKeyOnceTheListLoads)
+{
+    PlantedValue value;
+    const std::string command = "C:\\Tools\\tray.exe /quiet";
+    const auto keys = [&] {
+        std::string data;
+        RegKey run, bak;
+        const bool inRun = run.Open(HKEY_CURRENT_USER, RunKey) && run.ReadString(value.name, data) && data == command;
+        const bool inBak =
+            bak.Open(HKEY_CURRENT_USER, RunKeyBak) && bak.ReadString(value.name, data) && data == command;
+        return std::make_pair(inRun, inBak);
+    };
+    for (const bool disable : {true, false}) {
+        SCOPED_TRACE(disable ? "disabling" : "enabling");
+        CrashAtEveryPoint(
+            [&](long) {
+                for (const std::string& path : {RunKey, RunKeyBak}) {
+                    RegKey key;
+                    EXPECT_TRUE(key.Create(HKEY_CURRENT_USER, path));
+                    key.DeleteValue(value.name);
+                }
+                RegKey start;
+                EXPECT_TRUE(start.Create(HKEY_CURRENT_USER, disable ? RunKey : RunKeyBak));
+                EXPECT_TRUE(start.WriteString(value.name, command));
+                return std::string(disable ? "startup-switch HKCU " : "startup-switch HKCU_B ") + Quoted(value.name) +
+                       " " + Quoted(command) + (disable ? " 0" : " 1");
+            },
+            [&](long, bool completed) {
+                const std::vector<StartupRow> rows = RegistryRows();
+                const auto [inRun, inBak] = keys();
+                EXPECT_NE(inRun, inBak) << "in exactly one of the two keys";
+                EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                                        [&](const StartupRow& row) { return row.Caption == value.name; }),
+                          1);
+                if (completed) {
+                    EXPECT_EQ(inRun, !disable);
+                }
+            });
+    }
 }
