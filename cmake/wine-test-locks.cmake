@@ -97,7 +97,7 @@ lock(settings
 
 lock(program-images
   "Manifests\\..*" "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
-  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError")
+  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError" "HostileFiles\\.(ADamaged|AnUnreadableQuarantine).*")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ConsoleUpdate\\.TheServedProgramReplaces.*"

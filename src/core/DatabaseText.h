@@ -11,6 +11,8 @@
 // records, and last the "_end" line, whose six bytes an update overwrites.
 constexpr size_t DateLineBytes = 35;
 constexpr size_t MaxLineBytes = 254;
+// The largest files.dat or update piece read at all; a real one is a few megabytes.
+constexpr uint64_t MaxDatabaseFileBytes = uint64_t(256) << 20;
 extern const char EndLine[]; // "_end"
 
 // Called between steps of long loops so the window stays alive.

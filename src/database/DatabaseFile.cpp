@@ -13,7 +13,7 @@ std::string ProgramFolder()
 bool LoadDatabase(const std::string& path, MemoryStream& database)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
+    if (!ReadWholeFile(path, bytes, MaxDatabaseFileBytes))
         return false;
     LoadDatabaseBytes(std::move(bytes), database);
     return true;
@@ -22,7 +22,7 @@ bool LoadDatabase(const std::string& path, MemoryStream& database)
 bool MergeUpdate(const std::string& path, MemoryStream& database)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
+    if (!ReadWholeFile(path, bytes, MaxDatabaseFileBytes))
         return false;
     Decrypt(bytes.data(), bytes.size(), bytes.data(), DatabaseKey, bytes.size());
     MemoryStream update(std::move(bytes));

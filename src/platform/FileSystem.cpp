@@ -3,14 +3,17 @@
 #include "platform/CrashPoint.h"
 #include "platform/Handles.h"
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, uint64_t maxBytes)
 {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size;
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > SIZE_MAX / 2)
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0)
         return false;
+    if (static_cast<uint64_t>(size.QuadPart) > std::min<uint64_t>(maxBytes, SIZE_MAX / 2)) {
+        SetLastError(ERROR_FILE_TOO_LARGE);
+        return false;
+    }
     std::vector<uint8_t> content(static_cast<size_t>(size.QuadPart));
     size_t done = 0;
     while (done < content.size()) {

@@ -6,7 +6,10 @@
 #include <vector>
 
 // Reads a whole file (shared for reading and writing). On false, `bytes` is not changed.
-[[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
+// A file larger than `maxBytes` is not read at all (false, ERROR_FILE_TOO_LARGE): the
+// files the program reads are small, and a huge one is damage or an attack.
+[[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
+                                 uint64_t maxBytes = SIZE_MAX / 2);
 
 // Writes the bytes beside `path` (as `path` + ".new") and then moves them over it in
 // one step, so a failure never leaves a partial or empty file under that name.

@@ -256,8 +256,10 @@ bool LoadQuarantineIndex(QuarantineStore& store, const std::string& file)
 {
     store.QuarantineList.clear();
     store.IndexLoaded = false;
+    // Hundreds of bytes an entry: an index of many megabytes is damage, and is
+    // refused like an unreadable one, so that nothing is saved over it.
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(file, bytes))
+    if (!ReadWholeFile(file, bytes, 64 << 20))
         return false;
     store.QuarantineList = ParseQuarantineIndex(std::string(bytes.begin(), bytes.end()));
     store.IndexLoaded = true;

@@ -14,8 +14,9 @@ namespace {
 
 bool ReadBase(const std::string& basePath, std::vector<RegBaseEntry>& entries)
 {
+    // The shipped base is under a kilobyte; anything near a megabyte is no base.
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(basePath, bytes))
+    if (!ReadWholeFile(basePath, bytes, 1 << 20))
         return false;
     entries = ParseRegBase(std::string(bytes.begin(), bytes.end()));
     return true;

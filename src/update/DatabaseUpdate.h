@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/DatabaseText.h"
 #include "core/MemoryStream.h"
 #include "model/SharedState.h"
 #include "update/HttpGet.h"
@@ -108,5 +109,5 @@ void RunUpdateCommand(DatabaseUpdate& update, UpdateQuestions& questions, const 
 
 // The largest files the update accepts, by kind.
 constexpr int64_t MaxListPageBytes = int64_t(1) << 20;
-constexpr int64_t MaxDatabaseBytes = int64_t(256) << 20;
+constexpr int64_t MaxDatabaseBytes = static_cast<int64_t>(MaxDatabaseFileBytes);
 constexpr int64_t MaxUpgradeBytes = int64_t(64) << 20;
