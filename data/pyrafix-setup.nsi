@@ -21,6 +21,11 @@ SetCompressor /SOLID lzma
 !define PUBLISHER "Zentrova"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pyrafix Pro"
 !define START_MENU "$SMPROGRAMS\${PRODUCT}"
+; The Explorer verb, for files and for folders.
+!define VERB "ScanWithPyrafixPro"
+!define VERB_TEXT "Scan with Pyrafix Pro"
+!define FILE_VERB_KEY "Software\Classes\*\shell\${VERB}"
+!define FOLDER_VERB_KEY "Software\Classes\Directory\shell\${VERB}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -81,6 +86,13 @@ Section "Install"
   ; In KiB, as Add or Remove Programs reads it.
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  WriteRegStr HKLM "${FILE_VERB_KEY}" "" "${VERB_TEXT}"
+  WriteRegStr HKLM "${FILE_VERB_KEY}" "Icon" "$INSTDIR\pyrafix.exe,0"
+  WriteRegStr HKLM "${FILE_VERB_KEY}\command" "" '"$INSTDIR\pyrafixc.exe" scan-files --pause "%1"'
+  WriteRegStr HKLM "${FOLDER_VERB_KEY}" "" "${VERB_TEXT}"
+  WriteRegStr HKLM "${FOLDER_VERB_KEY}" "Icon" "$INSTDIR\pyrafix.exe,0"
+  WriteRegStr HKLM "${FOLDER_VERB_KEY}\command" "" '"$INSTDIR\pyrafixc.exe" scan-files --pause "%1"'
 SectionEnd
 
 Section "Uninstall"
@@ -115,5 +127,7 @@ Section "Uninstall"
 
   Delete "${START_MENU}\${PRODUCT}.lnk"
   RMDir "${START_MENU}"
+  DeleteRegKey HKLM "${FILE_VERB_KEY}"
+  DeleteRegKey HKLM "${FOLDER_VERB_KEY}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -4,9 +4,9 @@
 # Cases:
 #   SilentInstallScanAndUninstallKeepingTheQuarantine
 #       installs, checks the files against the zip, the Add or Remove Programs entry,
-#       and the Start menu shortcut; scans with the installed pyrafixc, quarantines
-#       a planted worm; uninstalls: no program file, entry or shortcut is left, and
-#       the quarantine is kept byte for byte
+#       the Start menu shortcut and the Explorer verb; scans with the installed
+#       pyrafixc, quarantines a planted worm; uninstalls: no program file, entry,
+#       shortcut or verb is left, and the quarantine is kept byte for byte
 #   UninstallRemovingTheQuarantineLeavesNothing
 #       the same install and quarantine, uninstalled with /REMOVEQUARANTINE: the
 #       program folder is gone
@@ -38,6 +38,7 @@ mkdir -p "$WINEPREFIX" && cp -a "$pristine/." "$WINEPREFIX/" || fatal "cannot co
 program_dir="$WINEPREFIX/drive_c/Program Files/Pyrafix Pro"
 windows_dir='C:\Program Files\Pyrafix Pro'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pyrafix Pro'
+verb_keys=('HKCR\*\shell\ScanWithPyrafixPro' 'HKCR\Directory\shell\ScanWithPyrafixPro')
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pyrafix Pro/Pyrafix Pro.lnk"
 worm="$WINEPREFIX/drive_c/windows/system32/msblast.exe"
 
@@ -108,6 +109,12 @@ else
   fail "no Start menu shortcut"
 fi
 
+# The Explorer verb for files and folders, as Explorer reads it.
+for key in "${verb_keys[@]}"; do
+  expect_value "$key" "" "Scan with Pyrafix Pro"
+  expect_value "$key\\command" "" "\"$windows_dir\\pyrafixc.exe\" scan-files --pause \"%1\""
+done
+
 # The installed console scanner finds its database and RegBase.rgk beside it: this
 # prefix is clean, then a planted worm is found and moved into the quarantine.
 log=$(wine "$windows_dir\\pyrafixc.exe" scan 2>&1)
@@ -146,6 +153,9 @@ else
   [ "$quarantine_after" = "$quarantine_before" ] || fail "the quarantine changed: $quarantine_after"
 fi
 key_exists "$uninstall_key" && fail "the Add or Remove Programs entry is left"
+for key in "${verb_keys[@]}"; do
+  key_exists "$key" && fail "the Explorer verb $key is left"
+done
 [ ! -e "$(dirname "$shortcut")" ] || fail "the Start menu folder is left"
 
 [ "$failures" -eq 0 ] && echo "passed: $case_name"
