@@ -176,3 +176,7 @@ add_dependencies(pyrafix database)
 if(TARGET shell_tests)
   add_dependencies(shell_tests pyrafix)
 endif()
+
+# The release: build/dist/pyrafix-setup.exe and build/dist/pyrafix-VERSION.zip, made from
+# the program folder by cmake/dist.cmake, and the tests of both (tests/dist/).
+include(cmake/release.cmake)
