@@ -7,6 +7,7 @@
 #include "ToolFiles.h"
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
+#include "core/HashSignatures.h"
 #include "core/MessageTable.h"
 #include "core/Signatures.h"
 #include "core/StreamCipher.h"
@@ -26,6 +27,7 @@ const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
                      "\n"
                      "  pack SOURCE OUT [--bzip2]  make a database (files.dat) from a signature source\n"
                      "  piece SOURCE OUT           make an incremental update piece (enciphered, never compressed)\n"
+                     "  pack-hashes SOURCE... OUT  make hash signatures (hashes.dat) from MD5:SIZE:NAME lines\n"
                      "  unpack IN OUT              write the plain text of a database or piece\n"
                      "  encrypt IN OUT             encipher any file with the program's stream cipher\n"
                      "  decrypt IN OUT             decipher any file\n"
@@ -43,7 +45,9 @@ const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
                      "                             one), whether logs are wanted and the lowest piece base\n"
                      "\n"
                      "A signature source is text with LF or CR LF lines: the first line is the database date,\n"
-                     "lines that begin with # are comments, and the _end line is added when missing.\n";
+                     "lines that begin with # are comments, and the _end line is added when missing.\n"
+                     "A hash source has one signature a line, MD5:SIZE:NAME (the MD5 text, the file size in bytes,\n"
+                     "the detection name); lines that begin with # are comments and repeats are merged.\n";
 
 struct ToolError : std::exception {
     explicit ToolError(std::string m, bool usage = false) : message(std::move(m)), showUsage(usage) {}
@@ -93,6 +97,26 @@ std::vector<uint8_t> Packed(const std::string& source, bool compress, std::strin
 void Pack(const std::string& source, const std::string& out, bool compress)
 {
     WriteOutput(out, Packed(source, compress));
+}
+
+// hashes.dat from hash sources: every source checked on its own, so that an error
+// names its file and line; then merged, the first name of a repeat kept.
+std::vector<uint8_t> PackedHashes(const std::vector<std::string>& sources)
+{
+    std::string merged;
+    for (const std::string& source : sources) {
+        const std::vector<uint8_t> bytes = ReadInput(source);
+        HashSignatures signatures;
+        std::string error;
+        if (!signatures.Parse(reinterpret_cast<const char*>(bytes.data()), bytes.size(), error))
+            throw ToolError(source + ": " + error);
+        merged += signatures.Text();
+    }
+    HashSignatures all;
+    std::string error;
+    if (!all.Parse(merged, error))
+        throw ToolError(error);
+    return PackHashSignatures(all);
 }
 
 const char SecretKeyName[] = "update.key";
@@ -231,6 +255,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out)
         Pack(args[1], args[2], count == 4);
     } else if (command == "piece" && count == 3) {
         Pack(args[1], args[2], false);
+    } else if (command == "pack-hashes" && count >= 3) {
+        WriteOutput(args.back(), PackedHashes(std::vector<std::string>(args.begin() + 1, args.end() - 1)));
     } else if (command == "unpack" && count == 3) {
         WriteOutput(args[2], LoadAsProgram(args[1]).Bytes());
     } else if ((command == "encrypt" || command == "decrypt") && count == 3) {
