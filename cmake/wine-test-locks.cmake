@@ -87,7 +87,8 @@ lock(appinit ${machine_scans}
   "StartupCollector\\.AppInitNames.*")
 lock(drive-q
   "FullScan\\.(FindsCopiesUnderOtherNamesAndDrives|NeverMatchesEmptyFilesNorFollowsLinks)"
-  "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered")
+  "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered"
+  "ConsoleScanFiles\\.FindsExactlyTheCopiesAndListsLinksAndUnreadFiles")
 lock(settings
   "PyrafixProgram\\..*"
   "SendLog\\..*" "ConsoleSendLog\\..*"
@@ -96,7 +97,8 @@ lock(settings
 
 lock(program-images
   "Manifests\\..*" "PyrafixProgram\\..*"
-  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError")
+  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError"
+  "ConsoleScanFiles\\.PauseWaitsForAKeyOrTheEndOfInput")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"

@@ -233,5 +233,16 @@ enum class Msg : int {
     ConsoleOptionNeedsFile = 226,
     ConsoleUnknownOptionFor = 227,
     ConsoleJsonWritten = 228,
+    ScanFilesNeedsPath = 229,
+    ScanFilesFixOrQuarantine = 230,
+    CannotReadHashSignatures = 231,
+    ScanFilesNotRead = 232,
+    ScanFilesLinkNotEntered = 233,
+    ScanFilesPathUnreadable = 234,
+    ScanFilesChecked = 235,
+    ScanFilesFound = 236,
+    ScanFilesNotReadCount = 237,
+    ScanFilesLinks = 238,
+    PressAnyKey = 239,
     Count
 };

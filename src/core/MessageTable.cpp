@@ -238,6 +238,17 @@ const char* const EnglishTexts[MessageCount] = {
     " needs a file name",                                                                            // 226
     "unknown option: ",                                                                              // 227
     "JSON report written to ",                                                                       // 228
+    "scan-files needs a file or folder",                                                             // 229
+    "--fix and --quarantine cannot be given together",                                               // 230
+    "cannot read the hash signatures ",                                                              // 231
+    ": cannot be read, so it was not checked",                                                       // 232
+    ": a link, not entered",                                                                         // 233
+    ": cannot be read at all",                                                                       // 234
+    "Files checked: ",                                                                               // 235
+    ", found: ",                                                                                     // 236
+    ", not read: ",                                                                                  // 237
+    ", links not entered: ",                                                                         // 238
+    "Press any key to close this window.",                                                           // 239
 };
 
 } // namespace
