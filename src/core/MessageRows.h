@@ -244,5 +244,14 @@ enum class Msg : int {
     ScanFilesNotReadCount = 237,
     ScanFilesLinks = 238,
     PressAnyKey = 239,
+    IgnoredLine = 240,
+    ScanFilesIgnored = 241,
+    IgnoreListDamaged = 242,
+    ConsoleIgnoreAdded = 243,
+    ConsoleIgnoreRemoved = 244,
+    ConsoleIgnoreBadEntry = 245,
+    ConsoleIgnoreNoEntry = 246,
+    ConsoleIgnoreCannotWrite = 247,
+    ConsoleIgnoreLeftAsItIs = 248,
     Count
 };

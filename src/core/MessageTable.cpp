@@ -249,6 +249,15 @@ const char* const EnglishTexts[MessageCount] = {
     ", not read: ",                                                                                  // 237
     ", links not entered: ",                                                                         // 238
     "Press any key to close this window.",                                                           // 239
+    ": On the ignore list, passed over (",                                                           // 240
+    ": on the ignore list, passed over",                                                             // 241
+    ": The ignore list cannot be read, so it ignores nothing: ",                                     // 242
+    "added to the ignore list: ",                                                                    // 243
+    "removed from the ignore list: ",                                                                // 244
+    "neither an MD5 text nor a full path, or no name: ",                                             // 245
+    "no ignore list entry numbered ",                                                                // 246
+    "cannot write the ignore list ",                                                                 // 247
+    "the ignore list cannot be read, so it is left as it is: ",                                      // 248
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "database/HashDatabase.h"
 #include "quarantine/QuarantineStore.h"
 #include "scan/Cleaning.h"
+#include "scan/QuickScan.h"
 #include "scan/ScanFiles.h"
 
 namespace {
@@ -79,7 +80,18 @@ int Scan(const ScanFilesOptions& options, const std::string& programFolder, std:
         return Failed;
     }
 
+    IgnoreList ignore;
+    const std::string ignoreProblem = LoadIgnoreList(programFolder, ConsoleMessages(), "pyrafixc", ignore);
+    if (!ignoreProblem.empty())
+        err << ignoreProblem << "\n";
+
     ScanFilesEvents events;
+    events.Ignored = [&out, &ignore](const std::string& path, const std::string& md5, const std::string& name) {
+        if (!ignore.IgnoresFile(path, md5))
+            return false;
+        out << path << ConsoleText(Msg::ScanFilesIgnored) << " (" << name << ")\n";
+        return true;
+    };
     events.Detection = [&out](const std::string& path, const std::string& name) {
         out << path << ": " << name << "\n";
     };
