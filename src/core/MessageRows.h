@@ -253,5 +253,7 @@ enum class Msg : int {
     ConsoleIgnoreNoEntry = 246,
     ConsoleIgnoreCannotWrite = 247,
     ConsoleIgnoreLeftAsItIs = 248,
+    HashesUpdated = 249,
+    CannotUpdateHashes = 250,
     Count
 };

@@ -258,6 +258,8 @@ const char* const EnglishTexts[MessageCount] = {
     "no ignore list entry numbered ",                                                                // 246
     "cannot write the ignore list ",                                                                 // 247
     "the ignore list cannot be read, so it is left as it is: ",                                      // 248
+    "Hash signatures updated",                                                                       // 249
+    "Cannot update the hash signatures",                                                             // 250
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
 #include "core/HashSignatures.h"
+#include "core/Md5.h"
 #include "core/StreamCipher.h"
 #include "pyrafix-db/DatabaseSource.h"
 #include "pyrafix-db/DbTool.h"
@@ -208,4 +209,22 @@ TEST_F(DbTool, PackHashesMergesSourcesAndRefusesBadLinesByFileAndNumber)
         EXPECT_EQ(Read("hashes.dat"), before);
     }
     EXPECT_EQ(Run({"pack-hashes", Path("hashes.dat")}), 2);
+}
+
+TEST_F(DbTool, PublishWithHashesNamesTheSignedHashesFileByItsMd5)
+{
+    ASSERT_EQ(Run({"keygen", Path("keys")}), 0);
+    Write("full.txt", "01.05.2010, Upd 15\n[System32Root]\n");
+    Write("hashes.txt", "0123456789abcdef0123456789abcdef:10:Worm.A\n");
+    ASSERT_EQ(Run({"publish", Path("keys/update.key"), Path("full.txt"), Path("www"), "--hashes", Path("hashes.txt")}),
+              0)
+        << err_.str();
+    const std::string packed = Read("www/updr2/hashes.htm");
+    Md5 md5;
+    md5.Update(packed.data(), packed.size());
+    const std::string list = Read("www/updr2/list.htm");
+    EXPECT_EQ(list.substr(list.size() - 36), "\r\n" + Md5Text(md5.Final()) + "\r\n") << list;
+    EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path("www/updr2/hashes.htm")}), 0);
+    ASSERT_EQ(Run({"unpack", Path("www/updr2/hashes.htm"), Path("out.txt")}), 0);
+    EXPECT_EQ(Read("out.txt"), "0123456789abcdef0123456789abcdef:10:Worm.A\r\n");
 }

@@ -8,6 +8,7 @@
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
 #include "core/HashSignatures.h"
+#include "core/Md5.h"
 #include "core/MessageTable.h"
 #include "core/Signatures.h"
 #include "core/StreamCipher.h"
@@ -37,12 +38,13 @@ const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
                      "  sign KEY FILE              write FILE.sig, the detached signature of FILE\n"
                      "  verify PUBKEY FILE         exit 0 when FILE.sig is PUBKEY's signature of FILE, else 2\n"
                      "  publish KEY SOURCE OUT [--bzip2] [--piece N PIECE_SOURCE]... [--base N] [--program EXE]\n"
-                     "          [--version TEXT] [--logs]\n"
+                     "          [--version TEXT] [--logs] [--hashes HASH_SOURCE]\n"
                      "                             lay out an update server folder in OUT: updr2/list.htm,\n"
                      "                             updr2/files2.htm from SOURCE, updr2/upd/N.htm from each piece,\n"
                      "                             updr2/pyrxt.htm from EXE, each with its .sig; the list page names\n"
                      "                             the database's date, the program version (default the current\n"
-                     "                             one), whether logs are wanted and the lowest piece base\n"
+                     "                             one), whether logs are wanted, the lowest piece base and,\n"
+                     "                             with --hashes, the MD5 text of updr2/hashes.htm (hashes.dat)\n"
                      "\n"
                      "A signature source is text with LF or CR LF lines: the first line is the database date,\n"
                      "lines that begin with # are comments, and the _end line is added when missing.\n"
@@ -184,7 +186,7 @@ void Publish(const std::vector<std::string>& args)
     const std::string source = args[2];
     const std::filesystem::path root = std::filesystem::path(args[3]) / "updr2";
     bool compress = false, logs = false;
-    std::string base, program, version = ProgramVersionText;
+    std::string base, program, hashes, version = ProgramVersionText;
     std::vector<std::pair<std::string, std::string>> pieces;
     for (size_t i = 4; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
@@ -199,6 +201,8 @@ void Publish(const std::vector<std::string>& args)
             base = args[++i];
         } else if (args[i] == "--program" && hasValue) {
             program = args[++i];
+        } else if (args[i] == "--hashes" && hasValue) {
+            hashes = args[++i];
         } else if (args[i] == "--version" && hasValue) {
             version = args[++i];
         } else {
@@ -213,8 +217,16 @@ void Publish(const std::vector<std::string>& args)
         WriteSigned((root / "upd" / (number + ".htm")).string(), Packed(pieceSource, false), secret);
     if (!program.empty())
         WriteSigned((root / "pyrxt.htm").string(), ReadInput(program), secret);
-    const std::string list = std::string(ListPageProduct) + "\r\n" + date + "\r\n" + version + "\r\n\r\n" +
-                             (logs ? "1" : "0") + "\r\n" + base + "\r\n";
+    std::string list = std::string(ListPageProduct) + "\r\n" + date + "\r\n" + version + "\r\n\r\n" +
+                       (logs ? "1" : "0") + "\r\n" + base + "\r\n";
+    if (!hashes.empty()) {
+        // The list page names hashes.dat by its MD5: a program whose file differs fetches it.
+        const std::vector<uint8_t> packed = PackedHashes({hashes});
+        WriteSigned((root / "hashes.htm").string(), packed, secret);
+        Md5 md5;
+        md5.Update(packed.data(), packed.size());
+        list += Md5Text(md5.Final()) + "\r\n";
+    }
     WriteSigned((root / "list.htm").string(), std::vector<uint8_t>(list.begin(), list.end()), secret);
 }
 
