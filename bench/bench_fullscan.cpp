@@ -1,7 +1,8 @@
 // Times the full scan's walk against a bare FindFirstFileA walk of the same tree:
 //   bench_fullscan TREE SEED...
-// Prints "walk SECONDS FILES" and "scan SECONDS FOUND"; the seeds are files outside the
-// tree that stand for the quick scan's file alerts.
+// Prints "walk SECONDS FILES", "scan SECONDS FOUND" and "files SECONDS FOUND"; the seeds
+// are files outside the tree that stand for the quick scan's file alerts, and for
+// scan-files they are its hash signatures.
 #include <windows.h>
 
 #include <chrono>
@@ -11,6 +12,7 @@
 #include "database/FileMd5.h"
 #include "platform/FileSystem.h"
 #include "scan/FullScan.h"
+#include "scan/ScanFiles.h"
 
 namespace {
 
@@ -65,5 +67,18 @@ int main(int argc, char** argv)
     events.Pump = [] {};
     WalkForCopies(tree, seeds, state, events);
     std::printf("scan %.4f %d\n", Since(start), state.DetectionCount);
+
+    std::string lines;
+    for (const TFileList& seed : state.AlertRecords)
+        lines += seed.Md5 + ":" + std::to_string(FileSizeFound(seed.Path)) + ":" + seed.Name + "\n";
+    start = std::chrono::steady_clock::now();
+    HashSignatures signatures;
+    std::string error;
+    if (!signatures.Parse(lines, error)) {
+        std::fprintf(stderr, "seeds: %s\n", error.c_str());
+        return 2;
+    }
+    const ScanFilesResult result = ScanFiles({tree}, signatures, ScanFilesEvents{});
+    std::printf("files %.4f %zu\n", Since(start), result.Detections.size());
     return 0;
 }

@@ -78,6 +78,12 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/data/signatures.txt ${PYRAFIX_DB_HOST}
   COMMENT "Packing files.dat")
 add_custom_target(database ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/files.dat)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/bin/hashes.dat
+  COMMAND ${PYRAFIX_DB_HOST} pack-hashes ${CMAKE_SOURCE_DIR}/data/hashes.txt ${CMAKE_BINARY_DIR}/bin/hashes.dat
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/hashes.txt ${PYRAFIX_DB_HOST}
+  COMMENT "Packing hashes.dat")
+add_custom_target(hash_signatures ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/hashes.dat)
 
 # RegBase.rgk, the registry keys whose values start programs, is shipped as written.
 add_custom_command(

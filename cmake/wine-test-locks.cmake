@@ -88,7 +88,8 @@ lock(appinit ${machine_scans}
   "StartupCollector\\.AppInitNames.*")
 lock(drive-q
   "FullScan\\.(FindsCopiesUnderOtherNamesAndDrives|NeverMatchesEmptyFilesNorFollowsLinks)"
-  "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered")
+  "QuickScan\\.ALinkInsideAnInfectedFolderIsRecordedButNeverEntered"
+  "ConsoleScanFiles\\.FindsExactlyTheCopiesAndListsLinksAndUnreadFiles")
 lock(settings
   "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "SendLog\\..*" "ConsoleSendLog\\..*"
@@ -97,7 +98,8 @@ lock(settings
 
 lock(program-images
   "Manifests\\..*" "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
-  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError" "HostileFiles\\.(ADamaged|AnUnreadableQuarantine).*")
+  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError" "HostileFiles\\.(ADamaged|AnUnreadableQuarantine).*"
+  "ConsoleScanFiles\\.PauseWaitsForAKeyOrTheEndOfInput")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ConsoleUpdate\\.TheServedProgramReplaces.*"

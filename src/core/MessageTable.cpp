@@ -238,6 +238,28 @@ const char* const EnglishTexts[MessageCount] = {
     " needs a file name",                                                                            // 226
     "unknown option: ",                                                                              // 227
     "JSON report written to ",                                                                       // 228
+    "scan-files needs a file or folder",                                                             // 229
+    "--fix and --quarantine cannot be given together",                                               // 230
+    "cannot read the hash signatures ",                                                              // 231
+    ": cannot be read, so it was not checked",                                                       // 232
+    ": a link, not entered",                                                                         // 233
+    ": cannot be read at all",                                                                       // 234
+    "Files checked: ",                                                                               // 235
+    ", found: ",                                                                                     // 236
+    ", not read: ",                                                                                  // 237
+    ", links not entered: ",                                                                         // 238
+    "Press any key to close this window.",                                                           // 239
+    ": On the ignore list, passed over (",                                                           // 240
+    ": on the ignore list, passed over",                                                             // 241
+    ": The ignore list cannot be read, so it ignores nothing: ",                                     // 242
+    "added to the ignore list: ",                                                                    // 243
+    "removed from the ignore list: ",                                                                // 244
+    "neither an MD5 text nor a full path, or no name: ",                                             // 245
+    "no ignore list entry numbered ",                                                                // 246
+    "cannot write the ignore list ",                                                                 // 247
+    "the ignore list cannot be read, so it is left as it is: ",                                      // 248
+    "Hash signatures updated",                                                                       // 249
+    "Cannot update the hash signatures",                                                             // 250
 };
 
 } // namespace

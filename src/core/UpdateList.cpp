@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/HashSignatures.h"
 #include "core/ProgramVersion.h"
 #include "core/TextHelpers.h"
 
@@ -17,7 +18,7 @@ const char UpdMarker[] = ", Upd ";
 ListPage ReadListPage(const std::string& text)
 {
     std::vector<std::string> lines = SplitLinesAtLf(text);
-    lines.resize(6);
+    lines.resize(7);
     ListPage page;
     page.Valid = lines[0] == ListPageProduct;
     if (!page.Valid)
@@ -26,6 +27,8 @@ ListPage ReadListPage(const std::string& text)
     page.ProgramVersion = lines[2];
     page.LogRequested = lines[4] == "1";
     page.PieceBase = lines[5];
+    if (IsMd5TextOfAnyCase(lines[6]))
+        page.HashesMd5 = LowerCase(lines[6]);
     return page;
 }
 

@@ -15,6 +15,9 @@ struct ListPage {
     std::string ProgramVersion;
     bool LogRequested = false;
     std::string PieceBase; // empty or not a number: no incremental update
+    // The seventh line: the MD5 text of the newest hashes.dat, lower case; empty when
+    // the page names none (or names it in no MD5 text).
+    std::string HashesMd5;
 };
 
 // Reads the page's lines; LF alone also ends a line. Missing lines are empty.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/IgnoreList.h"
 #include "core/MemoryStream.h"
 #include "core/MessageTable.h"
 #include "core/StringList.h"
@@ -53,6 +54,8 @@ struct SharedState {
     bool LogRequested = false;
     long double CleanSeconds = 0;
     bool StartupCheckEnabled = false; // the upgrade window sets it when created
+    // Ignore.dat as the quick scan read it; the full scan after it uses the same.
+    IgnoreList Ignore;
 };
 
 // A line of the full report, while one is written; nothing otherwise.

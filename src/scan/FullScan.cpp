@@ -7,6 +7,7 @@
 #include "database/FileMd5.h"
 #include "platform/FileSystem.h"
 #include "scan/Alerts.h"
+#include "scan/QuickScan.h"
 
 namespace {
 
@@ -87,6 +88,10 @@ private:
             }
             if (*md5 != seed.Md5 || IsAlert(state_.AlertRecords, path))
                 continue;
+            if (state_.Ignore.IgnoresFile(path, *md5)) {
+                Emit(events_.Log, IgnoredLine(state_.Messages, started, seed.Name, path));
+                return;
+            }
             TFileList alert;
             alert.Path = path;
             alert.Name = seed.Name;

@@ -8,6 +8,7 @@
 #include "core/TextHelpers.h"
 #include "database/FileHelpers.h"
 #include "database/FileMd5.h"
+#include "database/IgnoreFile.h"
 #include "platform/FileSystem.h"
 #include "scan/Alerts.h"
 
@@ -26,6 +27,10 @@ public:
     void FolderHit(const std::string& folder, const std::string& name, const std::string& now)
     {
         const MessageTable& m = state_.Messages;
+        if (state_.Ignore.IgnoresFolder(folder)) {
+            view_.Log(IgnoredLine(m, now, name, folder));
+            return;
+        }
         state_.ScanFoundAny = true;
         TFileList alert;
         alert.Path = folder;
@@ -48,8 +53,17 @@ public:
         if (lock != std::string::npos)
             display.erase(lock, 5);
 
+        // Passed over before its processes are ended: an ignored program keeps running.
+        std::string md5;
+        if (state_.Ignore.HasMd5Entries())
+            md5 = machine_.FileMd5Text(path);
+        if (state_.Ignore.IgnoresFile(path, md5)) {
+            view_.Log(IgnoredLine(m, now, display, path));
+            return;
+        }
         machine_.EndProcessesByName(FileNamePart(path));
-        const std::string md5 = machine_.FileMd5Text(path);
+        if (md5.empty())
+            md5 = machine_.FileMd5Text(path);
         if (state_.InfectedList.Count() < InfectedListLimit)
             state_.InfectedList.Add(InfectedListLine(path, name, md5, FileSizeOf(path)));
         state_.ScanFoundAny = true;
@@ -130,17 +144,41 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
         alert.Name = name;
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             alert.Md5 = Md5Text(FileMd5(path));
+            if (state.Ignore.IgnoresFile(path, alert.Md5)) {
+                view.Log(IgnoredLine(m, now, name, path));
+                continue;
+            }
             alert.FileInFolder = true;
             AddAlert(state.AlertRecords, alert);
             ++state.DetectionCount;
             view.Log(now + m.Text(Msg::InfectedFileLine) + name + ") " + path);
         } else if (recurse && entry.cFileName[0] != '.') {
+            if (state.Ignore.IgnoresFolder(path)) {
+                view.Log(IgnoredLine(m, now, name, path));
+                continue;
+            }
             alert.SubFolder = true;
             AddAlert(state.AlertRecords, alert);
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 WalkInfectedFolder(path, name, true, state, view);
         }
     }
+}
+
+std::string IgnoredLine(const MessageTable& messages, const std::string& now, const std::string& name,
+                        const std::string& path)
+{
+    return now + messages.Text(Msg::IgnoredLine) + name + ") " + path;
+}
+
+std::string LoadIgnoreList(const std::string& folder, const MessageTable& messages, const std::string& now,
+                           IgnoreList& list)
+{
+    const std::string path = folder + IgnoreFileName;
+    std::string error;
+    if (LoadIgnoreFile(path, list, error) != IgnoreFileState::Damaged)
+        return std::string();
+    return now + messages.Text(Msg::IgnoreListDamaged) + path + " (" + error + ")";
 }
 
 std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5, long long size)

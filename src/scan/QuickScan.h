@@ -42,4 +42,13 @@ void WalkInfectedFolder(const std::string& folder, const std::string& name, bool
                         QuickScanView& view);
 
 // "!Infected " + lower case of: file name "=;" folder\ ";" name ";" MD5 ";" size ";".
+// The scan log line of a detection passed over because the ignore list names it.
+std::string IgnoredLine(const MessageTable& messages, const std::string& now, const std::string& name,
+                        const std::string& path);
+
+// Reads Ignore.dat from the folder into `list`. A damaged one ignores nothing: the
+// log line that says so is returned (starting with `now`), else an empty text.
+std::string LoadIgnoreList(const std::string& folder, const MessageTable& messages, const std::string& now,
+                           IgnoreList& list);
+
 std::string InfectedListLine(const std::string& path, const std::string& name, const std::string& md5, long long size);

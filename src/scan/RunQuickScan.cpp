@@ -1,5 +1,6 @@
 #include "scan/RunQuickScan.h"
 
+#include "database/DatabaseFile.h"
 #include "platform/LocalTime.h"
 #include "scan/FolderPlaceholders.h"
 #include "scan/LiveProcessAccess.h"
@@ -80,6 +81,9 @@ void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& qu
     window.ClearLog();
     window.Log(window.Now() + m.Text(Msg::ScanningPleaseWait));
     ResetScanState(state);
+    const std::string ignoreProblem = LoadIgnoreList(ProgramFolder(), m, window.Now(), state.Ignore);
+    if (!ignoreProblem.empty())
+        window.Log(ignoreProblem);
     window.ClearAlertLines();
     if (!reportMode) {
         window.ShowScanningLine();

@@ -7,6 +7,8 @@
 #include "core/DatabaseText.h"
 #include "core/UpdateList.h"
 #include "database/DatabaseFile.h"
+#include "database/FileMd5.h"
+#include "database/HashDatabase.h"
 #include "platform/FileSystem.h"
 #include "update/UpdateServer.h"
 
@@ -21,6 +23,8 @@ const char PieceFile[] = "Upd.dat";
 const char FullFile[] = "filess.dat";
 const char DatabaseFile[] = "files.dat";
 const char UpgradeFile[] = "pyrxt.exe";
+const char HashesPath[] = "/updr2/hashes.htm";
+const char HashesDownload[] = "hashes.new";
 // A file this short is no answer; a piece that short would leave a gap in the chain.
 constexpr int64_t MinimumFileBytes = 100;
 } // namespace
@@ -141,7 +145,38 @@ void DatabaseUpdate::HandleListPage(const std::string& path)
                 FetchFull();
         }
     }
+    if (!page.HashesMd5.empty()) {
+        const std::optional<Md5Digest> installed = ReadFileMd5(site_.ProgramFolder + HashDatabaseName);
+        if (!installed || Md5Text(*installed) != page.HashesMd5)
+            FetchHashes(page.HashesMd5);
+    }
     DeleteFileA(path.c_str());
+}
+
+void DatabaseUpdate::FetchHashes(const std::string& md5)
+{
+    hashesMd5_ = md5;
+    hashesMode_ = true;
+    fileGet_.URL = UpdateUrl(site_.Host, HashesPath);
+    fileGet_.FileName = site_.ProgramFolder + HashesDownload;
+    fileGet_.StartDownload(); // returns once the file has been handled
+    hashesMode_ = false;
+}
+
+bool DatabaseUpdate::TakeHashes()
+{
+    // Signed, the file the page named, and loadable: only then does it replace hashes.dat.
+    const std::string downloaded = fileGet_.FileName;
+    const std::optional<Md5Digest> md5 = ReadFileMd5(downloaded);
+    HashSignatures loaded;
+    std::string error;
+    if (!signatures_.Signed(fileGet_.URL, downloaded) || !md5 || Md5Text(*md5) != hashesMd5_ ||
+        !LoadHashSignatures(downloaded, loaded, error) ||
+        !MoveReplacing(downloaded, site_.ProgramFolder + HashDatabaseName)) {
+        DeleteFileA(downloaded.c_str());
+        return false;
+    }
+    return true;
 }
 
 void DatabaseUpdate::Fetch(const std::string& path, const std::string& file)
@@ -208,6 +243,10 @@ bool DatabaseUpdate::TakeFullDatabase()
 
 void DatabaseUpdate::FileArrived(int64_t size)
 {
+    if (hashesMode_) {
+        view_.SetStatus(Text(TakeHashes() ? Msg::HashesUpdated : Msg::CannotUpdateHashes));
+        return;
+    }
     if (size < MinimumFileBytes) {
         if (pieceMode_) {
             FileFailed();
@@ -240,6 +279,11 @@ void DatabaseUpdate::FileArrived(int64_t size)
 
 void DatabaseUpdate::FileFailed()
 {
+    if (hashesMode_) {
+        DeleteFileA(fileGet_.FileName.c_str());
+        view_.SetStatus(Text(Msg::CannotUpdateHashes));
+        return;
+    }
     view_.SetUpdateLabel(Text(Msg::CannotUpdateDatabaseStatus));
     questions_.ShowError(Text(Msg::CannotUpdateDatabase), Text(Msg::ErrorCaption));
     const std::string line = Text(Msg::LastUpdate) + CurrentDate();

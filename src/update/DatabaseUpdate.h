@@ -85,6 +85,8 @@ private:
     void Fetch(const std::string& path, const std::string& file);
     bool TakePiece();
     bool TakeFullDatabase();
+    void FetchHashes(const std::string& md5);
+    bool TakeHashes();
 
     SharedState& state_;
     UpdateSite site_;
@@ -102,6 +104,9 @@ private:
     std::string newestDate_; // of the last valid list page
     // Pieces merge here; the loaded database and files.dat change after the last one.
     MemoryStream pending_;
+    // While hashes.dat is fetched: the MD5 text the list page gave it.
+    bool hashesMode_ = false;
+    std::string hashesMd5_;
 };
 
 // "Update": a check, then what it found when that is nothing to do or no answer.

@@ -21,6 +21,16 @@ TEST(UpdateList, ReadsTheSixLines)
     for (const char* invalid : {"", "pyrafix pro\r\n", "Pyrafix Pro \r\n", "<html>404</html>"})
         EXPECT_FALSE(ReadListPage(invalid).Valid) << invalid;
     EXPECT_FALSE(ReadListPage("Pyrafix Pro\r\nd\r\nv\r\n\r\n 1\r\n").LogRequested); // exactly "1"
+    EXPECT_EQ(page.HashesMd5, "");
+}
+
+TEST(UpdateList, ASeventhLineNamesHashesDatByItsMd5)
+{
+    const std::string head = "Pyrafix Pro\r\nd\r\nv\r\n\r\n0\r\n\r\n";
+    EXPECT_EQ(ReadListPage(head + "0123456789ABCDEF0123456789abcdef\r\n").HashesMd5,
+              "0123456789abcdef0123456789abcdef");
+    for (const char* other : {"", "0123456789abcdef", "hashes.dat", "0123456789abcdef0123456789abcdeg"})
+        EXPECT_EQ(ReadListPage(head + other + "\r\n").HashesMd5, "") << other;
 }
 
 TEST(UpdateList, UpdateNumbers)

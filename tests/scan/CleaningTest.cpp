@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AppShell.h"
+#include "HeldFile.h"
 #include "core/PathText.h"
 #include "platform/FileSystem.h"
 #include "platform/RegistryKey.h"
@@ -11,49 +12,6 @@
 namespace {
 
 const char RunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// Another process holds the file open without sharing until the object goes.
-class HeldFile {
-public:
-    explicit HeldFile(const std::string& path)
-    {
-        std::string command = "\"" + FixturePath("hold_file.exe") + "\" \"" + path + "\" 60";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                                   &startup, &info));
-        process_ = info.hProcess;
-        if (info.hThread)
-            CloseHandle(info.hThread);
-        // Held once the file exists and refuses a shared open.
-        for (int i = 0; i < 200; ++i) {
-            if (FileExists(path)) {
-                HANDLE probe =
-                    CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-                if (probe == INVALID_HANDLE_VALUE)
-                    return;
-                CloseHandle(probe);
-            }
-            Sleep(25);
-        }
-        ADD_FAILURE() << "the file was never held: " << path;
-    }
-    ~HeldFile()
-    {
-        if (process_) {
-            TerminateProcess(process_, 1);
-            WaitForSingleObject(process_, 10000);
-            CloseHandle(process_);
-        }
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-
-private:
-    HANDLE process_ = nullptr;
-};
 
 std::string Unique(const std::string& stem)
 {

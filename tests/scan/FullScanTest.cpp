@@ -139,3 +139,32 @@ TEST(LocalDrives, ListsRootsByKindOrByPosition)
     EXPECT_EQ(LocalDrives(-1, RamDrive), "");
     EXPECT_EQ(FileSizeFound("C:\\no\\such\\file"), -1);
 }
+
+TEST(FullScan, PassesOverCopiesTheIgnoreListNamesByPathOrMd5)
+{
+    TestFolder dir;
+    const std::string bodyA(80, 'a'), bodyB(90, 'b');
+    const std::string seedA = dir.Write("a.exe", bodyA), seedB = dir.Write("b.exe", bodyB);
+    CreateDirectoryA((dir / "copies").c_str(), nullptr);
+    const std::string keptByPath = dir.Write("copies\\a-ignored.exe", bodyA);
+    const std::string found = dir.Write("copies\\a-found.exe", bodyA);
+    const std::string keptByMd5 = dir.Write("copies\\b-ignored.exe", bodyB);
+    Walk walk;
+    walk.state.AlertRecords = {FileAlert(seedA, "W32.A", 0), FileAlert(seedB, "W32.B", 1)};
+    ASSERT_TRUE(walk.state.Ignore.Add({LowerCase(keptByPath), "W32.A"}));
+    ASSERT_TRUE(walk.state.Ignore.Add({walk.state.AlertRecords[1].Md5, "W32.B"}));
+
+    WalkForCopies(dir / "copies", FullScanSeeds(walk.state.AlertRecords), walk.state, walk.Events());
+    EXPECT_EQ(walk.FoundPaths(), std::vector<std::string>{found});
+    EXPECT_EQ(walk.state.DetectionCount, 1);
+    const std::string log = [&] {
+        std::string all;
+        for (const std::string& line : walk.log)
+            all += line + "\n";
+        return all;
+    }();
+    EXPECT_NE(log.find("12:00:00: On the ignore list, passed over (W32.A) " + keptByPath + "\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("12:00:00: On the ignore list, passed over (W32.B) " + keptByMd5 + "\n"), std::string::npos)
+        << log;
+}

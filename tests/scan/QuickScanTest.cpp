@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "RecordingView.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
@@ -142,4 +144,37 @@ TEST(QuickScan, AbortStopsAtTheNextRecord)
     scan.Run(dir.Path(), "[A]:a.exe\r\n[B]:b.exe\r\n[C]:c.exe\r\n");
     EXPECT_EQ(scan.state.AlertRecords.size(), 1u);
     EXPECT_TRUE(scan.state.AbortRequested);
+}
+
+TEST(QuickScan, PassesOverWhatTheIgnoreListNamesWithoutEndingItsProcesses)
+{
+    TestFolder dir;
+    const std::string byMd5 = dir.Write("md5.exe", "a false positive everywhere");
+    const std::string byPath = dir.Write("path.exe", "a false positive here");
+    const std::string hit = dir.Write("hit.exe", "a real one");
+    CreateDirectoryA((dir / "keep").c_str(), nullptr);
+    dir.Write("keep\\inside.exe", "in an ignored folder");
+    CreateDirectoryA((dir / "bad").c_str(), nullptr);
+    const std::string insideByMd5 = dir.Write("bad\\copy.exe", "a false positive everywhere");
+    const std::string inside = dir.Write("bad\\other.exe", "really bad");
+    Scan scan;
+    ASSERT_TRUE(scan.state.Ignore.Add({Md5Text(FileMd5(byMd5)), "W32.Md5"}));
+    ASSERT_TRUE(scan.state.Ignore.Add({UpperCase(byPath), "W32.Path"}));
+    ASSERT_TRUE(scan.state.Ignore.Add({dir / "keep", "Trojan.Keep"}));
+    // An MD5 entry never passes over a folder, whatever the folder holds.
+    scan.Run(dir.Path(), "[W32.Md5]:md5.exe\r\n[W32.Path]:path.exe\r\n[W32.Hit]:hit.exe\r\n[Trojan.Keep]:keep\\\\\r\n"
+                         "[Trojan.Bad]:bad\\\\\r\n");
+
+    std::vector<std::string> paths;
+    for (const TFileList& a : scan.state.AlertRecords)
+        paths.push_back(a.Path);
+    EXPECT_EQ(paths, (std::vector<std::string>{hit, dir / "bad", inside}));
+    EXPECT_EQ(scan.state.DetectionCount, 3);
+    EXPECT_EQ(scan.state.InfectedList.Count(), 1);
+    const std::vector<std::string>& log = scan.view.log;
+    for (const std::string& line : {"T: On the ignore list, passed over (W32.Md5) " + byMd5,
+                                    "T: On the ignore list, passed over (W32.Path) " + byPath,
+                                    "T: On the ignore list, passed over (Trojan.Keep) " + dir / "keep",
+                                    "T: On the ignore list, passed over (Trojan.Bad) " + insideByMd5})
+        EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
 }

@@ -7,6 +7,8 @@
 
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
+#include "core/HashSignatures.h"
+#include "core/Md5.h"
 #include "core/StreamCipher.h"
 #include "pyrafix-db/DatabaseSource.h"
 #include "pyrafix-db/DbTool.h"
@@ -186,4 +188,43 @@ TEST_F(DbTool, PublishLaysOutASignedUpdateServerFolder)
     for (const char* file : {"list.htm", "files2.htm", "upd/15.htm", "pyrxt.htm"})
         EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path(std::string("www/updr2/") + file)}), 0) << file;
     EXPECT_EQ(Run({"publish", Path("keys/update.key"), Path("full.txt"), Path("www"), "--piece", "x", "y"}), 2);
+}
+
+TEST_F(DbTool, PackHashesMergesSourcesAndRefusesBadLinesByFileAndNumber)
+{
+    const std::string a = "0123456789abcdef0123456789abcdef", b = "fedcba9876543210fedcba9876543210";
+    Write("one.txt", "# mine\n" + a + ":10:Worm.A\r\n" + b + ":7:Tro.B\n");
+    Write("two.txt", a + ":10:Worm.Renamed\n" + b + ":8:Tro.B8\n");
+    ASSERT_EQ(Run({"pack-hashes", Path("one.txt"), Path("two.txt"), Path("hashes.dat")}), 0) << err_.str();
+    const std::string raw = Deciphered(Read("hashes.dat"));
+    EXPECT_EQ(raw.rfind("BZh", 0), 0u);
+    ASSERT_EQ(Run({"unpack", Path("hashes.dat"), Path("out.txt")}), 0) << err_.str();
+    EXPECT_EQ(Read("out.txt"), b + ":7:Tro.B\r\n" + b + ":8:Tro.B8\r\n" + a + ":10:Worm.A\r\n");
+
+    const std::string before = Read("hashes.dat");
+    for (const std::string& bad : {a + ":0:Empty", std::string(EmptyInputMd5) + ":3:E", std::string("nonsense")}) {
+        Write("bad.txt", "# header\n" + b + ":7:Tro.B\n" + bad + "\n");
+        EXPECT_EQ(Run({"pack-hashes", Path("one.txt"), Path("bad.txt"), Path("hashes.dat")}), 2) << bad;
+        EXPECT_NE(err_.str().find("bad.txt: line 3: "), std::string::npos) << err_.str();
+        EXPECT_EQ(Read("hashes.dat"), before);
+    }
+    EXPECT_EQ(Run({"pack-hashes", Path("hashes.dat")}), 2);
+}
+
+TEST_F(DbTool, PublishWithHashesNamesTheSignedHashesFileByItsMd5)
+{
+    ASSERT_EQ(Run({"keygen", Path("keys")}), 0);
+    Write("full.txt", "01.05.2010, Upd 15\n[System32Root]\n");
+    Write("hashes.txt", "0123456789abcdef0123456789abcdef:10:Worm.A\n");
+    ASSERT_EQ(Run({"publish", Path("keys/update.key"), Path("full.txt"), Path("www"), "--hashes", Path("hashes.txt")}),
+              0)
+        << err_.str();
+    const std::string packed = Read("www/updr2/hashes.htm");
+    Md5 md5;
+    md5.Update(packed.data(), packed.size());
+    const std::string list = Read("www/updr2/list.htm");
+    EXPECT_EQ(list.substr(list.size() - 36), "\r\n" + Md5Text(md5.Final()) + "\r\n") << list;
+    EXPECT_EQ(Run({"verify", Path("keys/update.pub"), Path("www/updr2/hashes.htm")}), 0);
+    ASSERT_EQ(Run({"unpack", Path("www/updr2/hashes.htm"), Path("out.txt")}), 0);
+    EXPECT_EQ(Read("out.txt"), "0123456789abcdef0123456789abcdef:10:Worm.A\r\n");
 }

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "LocalHttpServer.h"
+#include "Md5Of.h"
 #include "TestFolder.h"
 #include "UpdateTree.h"
 #include "core/DatabaseText.h"
+#include "core/HashSignatures.h"
 #include "database/DatabaseFile.h"
 #include "ui/Application.h"
 #include "ui/HeadlessRenderer.h"
@@ -286,3 +288,65 @@ TEST_F(Update, AFileWithoutTheMakersSignatureIsNotTaken)
 }
 
 } // namespace
+
+TEST_F(Update, ANewerHashesDatIsFetchedTestedAndOnlyThenReplacesTheOld)
+{
+    const auto packed = [](const std::string& lines) {
+        HashSignatures signatures;
+        std::string error;
+        EXPECT_TRUE(signatures.Parse(lines, error)) << error;
+        const std::vector<uint8_t> bytes = PackHashSignatures(signatures);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const auto md5Of = [](const std::string& bytes) { return Md5Text(Md5Of(bytes.data(), bytes.size())); };
+    const std::string old = packed("0123456789abcdef0123456789abcdef:10:Old.A\n");
+    const std::string newer = packed("fedcba9876543210fedcba9876543210:20:New.B\n");
+    const std::string notHashes = Enciphered(std::string(300, 'r'));
+    const std::string hashesDat = tree.Program() + "hashes.dat";
+    Install(12, {Record(1)});
+    const std::string page = ListPageText(UpdateTree::Date(12), ProgramVersionText, "");
+
+    struct Case {
+        std::string named, served;
+        bool signedByMaker;
+        const char* what;
+    } refused[] = {
+        {md5Of(newer), newer, false, "unsigned"},
+        {md5Of(newer), old + "x", true, "not the file the page names"},
+        {md5Of(notHashes), notHashes, true, "no hash signatures"},
+    };
+    for (const Case& c : refused) {
+        folder.Write("program\\hashes.dat", old);
+        tree.Serve("list.htm", page + c.named + "\r\n");
+        if (c.signedByMaker)
+            tree.Serve("hashes.htm", c.served);
+        else
+            tree.ServeSignedAs("hashes.htm", c.served, nullptr);
+        LocalHttpServer server(tree.Www());
+        RunUpdateCommand(Updater(server), window, state.Messages);
+        EXPECT_EQ(FileText(hashesDat), old) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(tree.Program() + "hashes.new")) << c.what;
+        EXPECT_EQ(window.status.back(), state.Messages.Text(Msg::CannotUpdateHashes)) << c.what;
+        EXPECT_EQ(Files(), installed) << c.what;
+    }
+
+    tree.Serve("hashes.htm", newer);
+    tree.Serve("list.htm", page + md5Of(newer) + "\r\n");
+    {
+        LocalHttpServer server(tree.Www());
+        RunUpdateCommand(Updater(server), window, state.Messages);
+        EXPECT_EQ(FileText(hashesDat), newer);
+        EXPECT_EQ(window.status.back(), state.Messages.Text(Msg::HashesUpdated));
+        // Installed now: the same page asks for nothing more.
+        RunUpdateCommand(Updater(server), window, state.Messages);
+        EXPECT_EQ(WithoutSignatures(server.Requests()),
+                  (std::vector<std::string>{"/updr2/list.htm", "/updr2/hashes.htm", "/updr2/list.htm"}));
+    }
+    // A page without the seventh line leaves hashes.dat alone.
+    tree.ServeList(UpdateTree::Date(12));
+    folder.Write("program\\hashes.dat", old);
+    LocalHttpServer server(tree.Www());
+    RunUpdateCommand(Updater(server), window, state.Messages);
+    EXPECT_EQ(WithoutSignatures(server.Requests()), std::vector<std::string>{"/updr2/list.htm"});
+    EXPECT_EQ(FileText(hashesDat), old);
+}

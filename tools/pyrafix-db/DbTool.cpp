@@ -7,6 +7,8 @@
 #include "ToolFiles.h"
 #include "core/Bzip2.h"
 #include "core/DatabaseText.h"
+#include "core/HashSignatures.h"
+#include "core/Md5.h"
 #include "core/MessageTable.h"
 #include "core/Signatures.h"
 #include "core/StreamCipher.h"
@@ -26,6 +28,7 @@ const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
                      "\n"
                      "  pack SOURCE OUT [--bzip2]  make a database (files.dat) from a signature source\n"
                      "  piece SOURCE OUT           make an incremental update piece (enciphered, never compressed)\n"
+                     "  pack-hashes SOURCE... OUT  make hash signatures (hashes.dat) from MD5:SIZE:NAME lines\n"
                      "  unpack IN OUT              write the plain text of a database or piece\n"
                      "  encrypt IN OUT             encipher any file with the program's stream cipher\n"
                      "  decrypt IN OUT             decipher any file\n"
@@ -35,15 +38,18 @@ const char Usage[] = "usage: pyrafix-db COMMAND ARGUMENTS\n"
                      "  sign KEY FILE              write FILE.sig, the detached signature of FILE\n"
                      "  verify PUBKEY FILE         exit 0 when FILE.sig is PUBKEY's signature of FILE, else 2\n"
                      "  publish KEY SOURCE OUT [--bzip2] [--piece N PIECE_SOURCE]... [--base N] [--program EXE]\n"
-                     "          [--version TEXT] [--logs]\n"
+                     "          [--version TEXT] [--logs] [--hashes HASH_SOURCE]\n"
                      "                             lay out an update server folder in OUT: updr2/list.htm,\n"
                      "                             updr2/files2.htm from SOURCE, updr2/upd/N.htm from each piece,\n"
                      "                             updr2/pyrxt.htm from EXE, each with its .sig; the list page names\n"
                      "                             the database's date, the program version (default the current\n"
-                     "                             one), whether logs are wanted and the lowest piece base\n"
+                     "                             one), whether logs are wanted, the lowest piece base and,\n"
+                     "                             with --hashes, the MD5 text of updr2/hashes.htm (hashes.dat)\n"
                      "\n"
                      "A signature source is text with LF or CR LF lines: the first line is the database date,\n"
-                     "lines that begin with # are comments, and the _end line is added when missing.\n";
+                     "lines that begin with # are comments, and the _end line is added when missing.\n"
+                     "A hash source has one signature a line, MD5:SIZE:NAME (the MD5 text, the file size in bytes,\n"
+                     "the detection name); lines that begin with # are comments and repeats are merged.\n";
 
 struct ToolError : std::exception {
     explicit ToolError(std::string m, bool usage = false) : message(std::move(m)), showUsage(usage) {}
@@ -93,6 +99,26 @@ std::vector<uint8_t> Packed(const std::string& source, bool compress, std::strin
 void Pack(const std::string& source, const std::string& out, bool compress)
 {
     WriteOutput(out, Packed(source, compress));
+}
+
+// hashes.dat from hash sources: every source checked on its own, so that an error
+// names its file and line; then merged, the first name of a repeat kept.
+std::vector<uint8_t> PackedHashes(const std::vector<std::string>& sources)
+{
+    std::string merged;
+    for (const std::string& source : sources) {
+        const std::vector<uint8_t> bytes = ReadInput(source);
+        HashSignatures signatures;
+        std::string error;
+        if (!signatures.Parse(reinterpret_cast<const char*>(bytes.data()), bytes.size(), error))
+            throw ToolError(source + ": " + error);
+        merged += signatures.Text();
+    }
+    HashSignatures all;
+    std::string error;
+    if (!all.Parse(merged, error))
+        throw ToolError(error);
+    return PackHashSignatures(all);
 }
 
 const char SecretKeyName[] = "update.key";
@@ -160,7 +186,7 @@ void Publish(const std::vector<std::string>& args)
     const std::string source = args[2];
     const std::filesystem::path root = std::filesystem::path(args[3]) / "updr2";
     bool compress = false, logs = false;
-    std::string base, program, version = ProgramVersionText;
+    std::string base, program, hashes, version = ProgramVersionText;
     std::vector<std::pair<std::string, std::string>> pieces;
     for (size_t i = 4; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
@@ -175,6 +201,8 @@ void Publish(const std::vector<std::string>& args)
             base = args[++i];
         } else if (args[i] == "--program" && hasValue) {
             program = args[++i];
+        } else if (args[i] == "--hashes" && hasValue) {
+            hashes = args[++i];
         } else if (args[i] == "--version" && hasValue) {
             version = args[++i];
         } else {
@@ -189,8 +217,16 @@ void Publish(const std::vector<std::string>& args)
         WriteSigned((root / "upd" / (number + ".htm")).string(), Packed(pieceSource, false), secret);
     if (!program.empty())
         WriteSigned((root / "pyrxt.htm").string(), ReadInput(program), secret);
-    const std::string list = std::string(ListPageProduct) + "\r\n" + date + "\r\n" + version + "\r\n\r\n" +
-                             (logs ? "1" : "0") + "\r\n" + base + "\r\n";
+    std::string list = std::string(ListPageProduct) + "\r\n" + date + "\r\n" + version + "\r\n\r\n" +
+                       (logs ? "1" : "0") + "\r\n" + base + "\r\n";
+    if (!hashes.empty()) {
+        // The list page names hashes.dat by its MD5: a program whose file differs fetches it.
+        const std::vector<uint8_t> packed = PackedHashes({hashes});
+        WriteSigned((root / "hashes.htm").string(), packed, secret);
+        Md5 md5;
+        md5.Update(packed.data(), packed.size());
+        list += Md5Text(md5.Final()) + "\r\n";
+    }
     WriteSigned((root / "list.htm").string(), std::vector<uint8_t>(list.begin(), list.end()), secret);
 }
 
@@ -231,6 +267,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out)
         Pack(args[1], args[2], count == 4);
     } else if (command == "piece" && count == 3) {
         Pack(args[1], args[2], false);
+    } else if (command == "pack-hashes" && count >= 3) {
+        WriteOutput(args.back(), PackedHashes(std::vector<std::string>(args.begin() + 1, args.end() - 1)));
     } else if (command == "unpack" && count == 3) {
         WriteOutput(args[2], LoadAsProgram(args[1]).Bytes());
     } else if ((command == "encrypt" || command == "decrypt") && count == 3) {

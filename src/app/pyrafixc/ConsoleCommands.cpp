@@ -3,9 +3,11 @@
 #include "ConsoleCleaning.h"
 #include "ConsoleReport.h"
 #include "ConsoleScan.h"
+#include "ConsoleScanFiles.h"
 #include "ConsoleSendLog.h"
 #include "ConsoleTexts.h"
 #include "ConsoleUpdate.h"
+#include "IgnoreCommands.h"
 #include "QuarantineCommands.h"
 #include "core/DatabaseText.h"
 #include "core/WindowsVersionName.h"
@@ -46,6 +48,16 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "                  to FILE; --json also writes it as JSON\n"
                      "  send-log        quick scan, then upload the log of startup entries and\n"
                      "                  detections to the maker's log server (the \"LogServer\" value)\n"
+                     "  scan-files PATH... [--fix | --quarantine] [--pause]\n"
+                     "                  check files and folders against the hash signatures of\n"
+                     "                  hashes.dat beside the program; prints \"PATH: NAME\" for each\n"
+                     "                  detection, and the files it could not read; links inside\n"
+                     "                  folders are listed, not entered. --fix removes what was found,\n"
+                     "                  --quarantine stores it in the quarantine first; --pause waits\n"
+                     "                  for a key at the end\n"
+                     "  ignore add PATH [NAME] | add-md5 MD5 NAME | list | remove N\n"
+                     "                  the ignore list (Ignore.dat beside the program): files and\n"
+                     "                  folders by path, files by MD5, that every scan passes over\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
                      "  quarantine list|restore PATH|remove PATH|clear\n"
                      "                  the quarantine beside the program\n"
@@ -180,6 +192,10 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         return ConsoleReport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "send-log")
         return ConsoleSendLog(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    if (command == "scan-files")
+        return ConsoleScanFiles(std::vector<std::string>(args.begin() + 1, args.end()), ProgramFolder(), out, err);
+    if (command == "ignore")
+        return RunIgnoreCommand(std::vector<std::string>(args.begin() + 1, args.end()), ProgramFolder(), out, err);
     if (command == "md5")
         return PrintMd5s(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "quarantine")

@@ -3,8 +3,13 @@
 
 // The console's own lines are rows of the message table like every other text;
 // it prints the built-in English ones.
-inline const std::string& ConsoleText(Msg row)
+inline const MessageTable& ConsoleMessages()
 {
     static const MessageTable table;
-    return table.Text(row);
+    return table;
+}
+
+inline const std::string& ConsoleText(Msg row)
+{
+    return ConsoleMessages().Text(row);
 }
