@@ -40,4 +40,3 @@ inline DWORD RunCopy(const TestFolder& folder, const std::string& args, std::str
     errors = text.str();
     return code;
 }
-

@@ -170,7 +170,7 @@ bool DatabaseUpdate::TakeHashes()
     const std::optional<Md5Digest> md5 = ReadFileMd5(downloaded);
     HashSignatures loaded;
     std::string error;
-    if (!signatures_.Signed(fileGet_.URL, downloaded) || !md5 || Md5Text(*md5) != hashesMd5_ ||
+    if (!signatures_.Signed(fileGet_.URL, downloaded, fileGet_.BodyDigest()) || !md5 || Md5Text(*md5) != hashesMd5_ ||
         !LoadHashSignatures(downloaded, loaded, error) ||
         !MoveReplacing(downloaded, site_.ProgramFolder + HashDatabaseName)) {
         DeleteFileA(downloaded.c_str());

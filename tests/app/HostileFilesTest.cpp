@@ -36,7 +36,8 @@ UniqueHandle WriteText(const std::string& path, const std::string& text)
 
 const Spoil Spoils[] = {
     {"empty", [](const std::string& path, const std::string&) { return WriteText(path, ""); }},
-    {"cut in half", [](const std::string& path, const std::string& real) { return WriteText(path, real.substr(0, real.size() / 2)); }},
+    {"cut in half",
+     [](const std::string& path, const std::string& real) { return WriteText(path, real.substr(0, real.size() / 2)); }},
     {"a folder",
      [](const std::string& path, const std::string&) {
          EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
