@@ -233,5 +233,12 @@ enum class Msg : int {
     ConsoleOptionNeedsFile = 226,
     ConsoleUnknownOptionFor = 227,
     ConsoleJsonWritten = 228,
+    LanguageSaved = 229,
+    CannotReadLanguageFile = 230,
+    ConsoleLanguageWritten = 231,
+    ConsoleLanguageUsage = 232,
+    ConnectionTips = 233,     // the connection error's tips, split so that each
+    ConnectionTipsMore = 234, // text fits one line of a language file
+    ConsoleCannotWriteFile = 235,
     Count
 };

@@ -225,22 +225,35 @@ const char* const EnglishTexts[MessageCount] = {
     "unknown option for scan: ",                                                                      // 215
     "no command given",                                                                               // 216
     "unknown command: ",                                                                              // 217
-    "Cannot upgrade, please check your internet connection.\r\rTips:\r1. Check if some firewall is disable "
-    "Pyrafix Pro internet connection.\r2. Open Microsoft Internet Explorer and Turn off option Work offline if it "
-    "is active.\r3. Make sure that you have latest Microsoft Internet Explorer version.",            // 218
-    "Connection error",                                                                              // 219
-    "Pyrafix Pro Info",                                                                              // 220
-    "Cannot download the program upgrade from ",                                                     // 221
-    "unknown option for update: ",                                                                   // 222
-    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ", // 223
-    "report written to ",                                                                            // 224
-    "cannot write the report ",                                                                      // 225
-    " needs a file name",                                                                            // 226
-    "unknown option: ",                                                                              // 227
-    "JSON report written to ",                                                                       // 228
+    "Cannot upgrade, please check your internet connection.",                                         // 218
+    "Connection error",                                                                               // 219
+    "Pyrafix Pro Info",                                                                               // 220
+    "Cannot download the program upgrade from ",                                                      // 221
+    "unknown option for update: ",                                                                    // 222
+    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ",  // 223
+    "report written to ",                                                                             // 224
+    "cannot write the report ",                                                                       // 225
+    " needs a file name",                                                                             // 226
+    "unknown option: ",                                                                               // 227
+    "JSON report written to ",                                                                        // 228
+    "Language saved!",                                                                                // 229
+    "Cannot read the language file ",                                                                 // 230
+    "language template written to ",                                                                  // 231
+    "language needs: export FILE",                                                                    // 232
+    "Tips:\r1. Check if some firewall is disable "
+    "Pyrafix Pro internet connection.", // 233
+    "2. Open Microsoft Internet Explorer and Turn off option Work offline if it is active.\r3. Make sure that "
+    "you have latest Microsoft Internet Explorer version.", // 234
+    "cannot write the file ",                               // 235
 };
 
 } // namespace
+
+std::string ConnectionErrorMessage(const MessageTable& messages)
+{
+    return messages.Text(Msg::ConnectionErrorText) + "\r\r" + messages.Text(Msg::ConnectionTips) + "\r" +
+           messages.Text(Msg::ConnectionTipsMore);
+}
 
 MessageTable::MessageTable()
 {
