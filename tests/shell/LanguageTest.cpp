@@ -148,3 +148,54 @@ TEST(Language, StartUpListsTheFilesAndAppliesTheChosenOneAndFailuresKeepTheBuilt
     EXPECT_EQ(w.context.FormL->xpButton3->Caption(), "DE Save default language");
     EXPECT_EQ(w.state.Messages.Text(Msg::ScanQuestion), "DE " + MessageTable().Text(Msg::ScanQuestion));
 }
+
+TEST(LanguageWindow, ApplyWritesTheSettingOnlyForAFileItReadAndDefaultRestarts)
+{
+    TestFolder folder;
+    Windows w(folder);
+    w.WriteLanguage(folder, "Deutsch.vlng", Translated(w.Exported(folder), "DE "));
+    w.WriteLanguage(folder, "Gone.vlng", "begin():\r\n");
+    LoadLanguageList(w.context);
+    std::filesystem::remove(folder / "Languages\\Gone.vlng");
+    TFormL& window = *w.context.FormL;
+    const auto select = [&window](const std::string& name) {
+        for (size_t i = 0; i < window.List1->Items().size(); ++i)
+            if (window.List1->Items()[i].Caption == name)
+                window.List1->UserSelect(static_cast<int>(i));
+    };
+
+    window.Show();
+    EXPECT_FALSE(window.xpButton1->Enabled());
+    select("Gone.vlng");
+    ASSERT_TRUE(window.xpButton1->Enabled());
+    w.renderer.Answer(idOk);
+    window.xpButton1->Click();
+    ASSERT_EQ(w.renderer.Boxes().size(), 1u);
+    EXPECT_EQ(w.renderer.Boxes()[0].Text,
+              w.state.Messages.Text(Msg::CannotReadLanguageFile) + (folder / "Languages\\Gone.vlng"));
+    EXPECT_EQ(w.Setting(), "");
+    EXPECT_TRUE(window.Visible());
+
+    select("Deutsch.vlng");
+    window.xpButton1->Click();
+    EXPECT_EQ(w.Setting(), "Deutsch.vlng");
+    EXPECT_EQ(w.context.Form1->Button4->Caption(), "DE Scan for viruses");
+    EXPECT_FALSE(window.Visible());
+
+    // "Save default language" writes the current texts.
+    window.Show();
+    w.renderer.ChooseFile(folder / "Saved.txt");
+    w.renderer.Answer(idOk);
+    window.xpButton3->Click();
+    EXPECT_EQ(w.renderer.Boxes().back().Text, w.state.Messages.Text(Msg::LanguageSaved));
+    EXPECT_NE(ReadText(folder / "Saved.txt").find("\r\nDE Scan for viruses\r\n"), std::string::npos);
+    w.renderer.ChooseFile(std::nullopt);
+    window.xpButton3->Click();
+    EXPECT_EQ(w.renderer.PendingAnswers(), 0u);
+
+    window.xpButton2->Click();
+    EXPECT_EQ(w.Setting(), "Default");
+    EXPECT_EQ(w.started, std::vector<std::string>{w.context.Env.ProgramFile});
+    EXPECT_TRUE(w.app.Terminated());
+    EXPECT_EQ(w.exitCodes, std::vector<int>{1});
+}
