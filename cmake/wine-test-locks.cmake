@@ -92,11 +92,13 @@ lock(settings
   "PyrafixProgram\\..*"
   "SendLog\\..*" "ConsoleSendLog\\..*"
   "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
-  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
+  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies"
+  "ConsoleLanguage\\..*")
 
 lock(program-images
   "Manifests\\..*" "PyrafixProgram\\..*"
-  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError")
+  "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError"
+  "ConsoleLanguage\\..*")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
