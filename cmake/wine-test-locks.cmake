@@ -103,7 +103,8 @@ lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
   "ShellWindows\\.(TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus|TextsFitTheirPlacesAt96And144Dpi)"
-  "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033")
+  "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033"
+  "ShippedLanguages\\.EveryCaptionFitsItsControlAt96Dpi")
 
 # Give each test its locks; a pattern that names no test (a renamed or removed case)
 # becomes a failing test, so a lock is never lost without notice.
