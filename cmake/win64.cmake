@@ -92,6 +92,22 @@ add_custom_command(
   DEPENDS ${CMAKE_SOURCE_DIR}/data/RegBase.rgk)
 add_custom_target(regbase ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/RegBase.rgk)
 
+# Languages/*.vlng: the translations of data/languages/, enciphered as the program reads them.
+file(GLOB language_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/languages/*.txt)
+set(language_files)
+foreach(source IN LISTS language_sources)
+  get_filename_component(language ${source} NAME_WE)
+  set(vlng ${CMAKE_BINARY_DIR}/bin/Languages/${language}.vlng)
+  add_custom_command(
+    OUTPUT ${vlng}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/bin/Languages
+    COMMAND ${PYRAFIX_DB_HOST} encrypt ${source} ${vlng}
+    DEPENDS ${source} ${PYRAFIX_DB_HOST}
+    COMMENT "Enciphering Languages/${language}.vlng")
+  list(APPEND language_files ${vlng})
+endforeach()
+add_custom_target(languages ALL DEPENDS ${language_files})
+
 # Each gtest case becomes a ctest test, listed when ctest starts (a Wine start can take
 # longer than discovery's default 5 seconds on a busy machine).
 set(WINE_TEST_LISTS)

@@ -94,18 +94,20 @@ lock(settings
   "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "SendLog\\..*" "ConsoleSendLog\\..*"
   "ConsoleScan\\.ReportsAPlantedWormAndExitsOne"
-  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies")
+  "ConsoleScan\\.FullScanThenFixRemovesTheWormAndItsCopies"
+  "ConsoleLanguage\\..*")
 
 lock(program-images
   "Manifests\\..*" "PyrafixProgram\\..*" "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "ConsoleScan\\.AMissingOrDamagedDatabaseIsAnError" "HostileFiles\\.(ADamaged|AnUnreadableQuarantine).*"
-  "ConsoleScanFiles\\.PauseWaitsForAKeyOrTheEndOfInput")
+  "ConsoleScanFiles\\.PauseWaitsForAKeyOrTheEndOfInput" "ConsoleLanguage\\..*")
 lock(desktop
   "Win32Rendering\\..*" "Win32Keyboard\\..*" "Win32MessageBoxes\\..*" "PyrafixProgram\\..*"
   "ConsoleUpdate\\.TheServedProgramReplaces.*"
   "ShellWindows\\.(RealWindowsAreOwnedByTheMainWindowAndTheTwoThatStayOnTopAreTopmost|TheRealActionDialogAnswersEnterAndEsc)"
   "ShellWindows\\.(TheMainWindowFillsItsListsWhenItsPagesFirstGetTheFocus|TextsFitTheirPlacesAt96And144Dpi)"
-  "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033")
+  "SystemToolWindows\\.TheRealManagerWindowReceivesMessage1033"
+  "ShippedLanguages\\.EveryCaptionFitsItsControlAt96Dpi")
 
 # Give each test its locks; a pattern that names no test (a renamed or removed case)
 # becomes a failing test, so a lock is never lost without notice.

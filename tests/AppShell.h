@@ -32,16 +32,21 @@ private:
 };
 
 // All nine windows with the shipped database, the program folder (and so the
-// quarantine) in the test's folder.
+// quarantine) in the test's folder, over whatever renderer the context's application has.
+inline void CreateTestWindows(AppContext& context, const TestFolder& folder)
+{
+    std::filesystem::copy_file(ProgramFolder() + "files.dat", folder / "files.dat");
+    context.Env.ProgramFolder = folder.Path() + "\\";
+    context.Env.WindowsName = "Microsoft Windows XP Professional Service Pack 3 (Build 2600)";
+    context.Env.OpenDocument = [](const std::string&) {};
+    CreateAppWindows(context);
+}
+
 struct AppShell {
     explicit AppShell(const TestFolder& folder)
     {
         renderer.Attach(app);
-        std::filesystem::copy_file(ProgramFolder() + "files.dat", folder / "files.dat");
-        context.Env.ProgramFolder = folder.Path() + "\\";
-        context.Env.WindowsName = "Microsoft Windows XP Professional Service Pack 3 (Build 2600)";
-        context.Env.OpenDocument = [](const std::string&) {};
-        CreateAppWindows(context);
+        CreateTestWindows(context, folder);
     }
     TickingRenderer renderer;
     TApplication app{&renderer};

@@ -225,44 +225,57 @@ const char* const EnglishTexts[MessageCount] = {
     "unknown option for scan: ",                                                                      // 215
     "no command given",                                                                               // 216
     "unknown command: ",                                                                              // 217
-    "Cannot upgrade, please check your internet connection.\r\rTips:\r1. Check if some firewall is disable "
-    "Pyrafix Pro internet connection.\r2. Open Microsoft Internet Explorer and Turn off option Work offline if it "
-    "is active.\r3. Make sure that you have latest Microsoft Internet Explorer version.",            // 218
-    "Connection error",                                                                              // 219
-    "Pyrafix Pro Info",                                                                              // 220
-    "Cannot download the program upgrade from ",                                                     // 221
-    "unknown option for update: ",                                                                   // 222
-    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ", // 223
-    "report written to ",                                                                            // 224
-    "cannot write the report ",                                                                      // 225
-    " needs a file name",                                                                            // 226
-    "unknown option: ",                                                                              // 227
-    "JSON report written to ",                                                                       // 228
-    "scan-files needs a file or folder",                                                             // 229
-    "--fix and --quarantine cannot be given together",                                               // 230
-    "cannot read the hash signatures ",                                                              // 231
-    ": cannot be read, so it was not checked",                                                       // 232
-    ": a link, not entered",                                                                         // 233
-    ": cannot be read at all",                                                                       // 234
-    "Files checked: ",                                                                               // 235
-    ", found: ",                                                                                     // 236
-    ", not read: ",                                                                                  // 237
-    ", links not entered: ",                                                                         // 238
-    "Press any key to close this window.",                                                           // 239
-    ": On the ignore list, passed over (",                                                           // 240
-    ": on the ignore list, passed over",                                                             // 241
-    ": The ignore list cannot be read, so it ignores nothing: ",                                     // 242
-    "added to the ignore list: ",                                                                    // 243
-    "removed from the ignore list: ",                                                                // 244
-    "neither an MD5 text nor a full path, or no name: ",                                             // 245
-    "no ignore list entry numbered ",                                                                // 246
-    "cannot write the ignore list ",                                                                 // 247
-    "the ignore list cannot be read, so it is left as it is: ",                                      // 248
-    "Hash signatures updated",                                                                       // 249
-    "Cannot update the hash signatures",                                                             // 250
+    "Cannot upgrade, please check your internet connection.",                                         // 218
+    "Connection error",                                                                               // 219
+    "Pyrafix Pro Info",                                                                               // 220
+    "Cannot download the program upgrade from ",                                                      // 221
+    "unknown option for update: ",                                                                    // 222
+    "The downloaded program upgrade is not signed by Zentrova, so it was deleted and not started: ",  // 223
+    "report written to ",                                                                             // 224
+    "cannot write the report ",                                                                       // 225
+    " needs a file name",                                                                             // 226
+    "unknown option: ",                                                                               // 227
+    "JSON report written to ",                                                                        // 228
+    "Language saved!",                                                                                // 229
+    "Cannot read the language file ",                                                                 // 230
+    "language template written to ",                                                                  // 231
+    "language needs: export FILE",                                                                    // 232
+    "Tips:\r1. Check if some firewall is disable "
+    "Pyrafix Pro internet connection.", // 233
+    "2. Open Microsoft Internet Explorer and Turn off option Work offline if it is active.\r3. Make sure that "
+    "you have latest Microsoft Internet Explorer version.",      // 234
+    "cannot write the file ",                                    // 235
+    "scan-files needs a file or folder",                         // 236
+    "--fix and --quarantine cannot be given together",           // 237
+    "cannot read the hash signatures ",                          // 238
+    ": cannot be read, so it was not checked",                   // 239
+    ": a link, not entered",                                     // 240
+    ": cannot be read at all",                                   // 241
+    "Files checked: ",                                           // 242
+    ", found: ",                                                 // 243
+    ", not read: ",                                              // 244
+    ", links not entered: ",                                     // 245
+    "Press any key to close this window.",                       // 246
+    ": On the ignore list, passed over (",                       // 247
+    ": on the ignore list, passed over",                         // 248
+    ": The ignore list cannot be read, so it ignores nothing: ", // 249
+    "added to the ignore list: ",                                // 250
+    "removed from the ignore list: ",                            // 251
+    "neither an MD5 text nor a full path, or no name: ",         // 252
+    "no ignore list entry numbered ",                            // 253
+    "cannot write the ignore list ",                             // 254
+    "the ignore list cannot be read, so it is left as it is: ",  // 255
+    "Hash signatures updated",                                   // 256
+    "Cannot update the hash signatures",                         // 257
 };
 
 } // namespace
+
+std::string ConnectionErrorMessage(const MessageTable& messages)
+{
+    return messages.Text(Msg::ConnectionErrorText) + "\r\r" + messages.Text(Msg::ConnectionTips) + "\r" +
+           messages.Text(Msg::ConnectionTipsMore);
+}
 
 MessageTable::MessageTable()
 {

@@ -27,3 +27,6 @@ private:
 
     std::array<std::string, MessageCount> rows_;
 };
+
+// The update's connection error: its first line, a blank line and the tips.
+std::string ConnectionErrorMessage(const MessageTable& messages);

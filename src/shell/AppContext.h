@@ -4,6 +4,7 @@
 
 #include "model/SharedState.h"
 #include "quarantine/QuarantineStore.h"
+#include "shell/Settings.h"
 #include "update/UpdateSignature.h"
 
 class TApplication;
@@ -28,6 +29,8 @@ struct ShellEnvironment {
     std::function<void(const std::string&)> StartProgram;   // the shell's "open" verb, shown normally
     std::function<void(int)> EndProcess;                    // ends the process at once with this code
     UpdateKey UpdateSigningKey = MakerUpdateKey();          // signs every file of the update server
+    std::string LanguageKey = LanguageSettingKey;           // HKCU key of the chosen language
+    std::string ProgramFile;                                // the running executable, for a restart
 };
 
 // The program's windows and the state they share, passed to every window so

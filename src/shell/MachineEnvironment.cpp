@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "platform/FileSystem.h"
 #include "reports/WindowsVersion.h"
 #include "shell/Settings.h"
 #include "update/UpdateServer.h"
@@ -24,5 +25,6 @@ ShellEnvironment MachineEnvironment(const std::string& programFolder)
     };
     environment.StartProgram = [](const std::string& program) { StartUpgrader(program); };
     environment.EndProcess = [](int code) { ExitProcess(static_cast<UINT>(code)); };
+    environment.ProgramFile = ModuleFileName();
     return environment;
 }

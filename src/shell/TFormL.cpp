@@ -1,5 +1,8 @@
 #include "shell/TFormL.h"
 
+#include "shell/Language.h"
+#include "ui/Application.h"
+
 TFormL::TFormL(TComponent* owner, std::string name, AppContext& context)
     : TForm(owner, std::move(name)), context_(context)
 {
@@ -23,9 +26,53 @@ TFormL::TFormL(TComponent* owner, std::string name, AppContext& context)
     List1->OnSelectItem = [this](int, bool) { UpdateApply(); };
     OnCreate = [this] { UpdateApply(); };
     OnShow = [this] { UpdateApply(); };
+    xpButton1->OnClick = [this] { xpButton1Click(); };
+    xpButton2->OnClick = [this] { xpButton2Click(); };
+    xpButton3->OnClick = [this] { xpButton3Click(); };
 }
 
 void TFormL::UpdateApply()
 {
     xpButton1->SetEnabled(List1->SelectedIndex() >= 0);
+}
+
+void TFormL::xpButton1Click()
+{
+    const int row = List1->SelectedIndex();
+    const std::string name = row >= 0 ? List1->Items()[static_cast<size_t>(row)].Caption : std::string();
+    if (!name.empty()) {
+        const std::string path = context_.Env.ProgramFolder + LanguageFolderName + "\\" + name;
+        // The setting follows only a file that was read, so a bad file is not applied
+        // again at every start.
+        if (!ApplyLanguage(context_, path)) {
+            context_.App.ShowMessageBox(context_.Text(Msg::CannotReadLanguageFile) + path,
+                                        context_.Text(Msg::ErrorCaption), mbIconError);
+            return;
+        }
+        WriteChosenLanguage(context_.Env.LanguageKey, name);
+    }
+    Close();
+}
+
+void TFormL::xpButton2Click()
+{
+    if (!WriteChosenLanguage(context_.Env.LanguageKey, "Default")) {
+        Close();
+        return;
+    }
+    // The built-in texts come back with a new start: "Default" names no file.
+    if (context_.Env.StartProgram)
+        context_.Env.StartProgram(context_.Env.ProgramFile);
+    context_.App.Terminate();
+    if (context_.Env.EndProcess)
+        context_.Env.EndProcess(1);
+}
+
+void TFormL::xpButton3Click()
+{
+    if (!Save1->Execute())
+        return;
+    ExportLanguage(context_, Save1->FileName);
+    context_.App.ShowMessageBox(context_.Text(Msg::LanguageSaved), context_.Text(Msg::InformationCaption),
+                                mbIconInformation);
 }

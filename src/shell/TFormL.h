@@ -16,6 +16,9 @@ public:
 
     // "Apply" is usable only with a row selected.
     void UpdateApply();
+    void xpButton1Click();
+    void xpButton2Click();
+    void xpButton3Click();
 
 private:
     AppContext& context_;

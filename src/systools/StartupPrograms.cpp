@@ -24,13 +24,17 @@ void FinishInterruptedMoves()
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         for (const char* live : {RunKeyPath, RunServicesKeyPath}) {
             RegKey liveKey, twinKey;
-            if (!liveKey.Open(root, live) ||
-                !twinKey.Open(root, std::string(live) + TwinSuffix, KEY_READ | KEY_SET_VALUE))
+            const std::string twin = std::string(live) + TwinSuffix;
+            if (!liveKey.Open(root, live) || !twinKey.Open(root, twin))
                 continue;
+            // Write access is asked for only when there is a copy to delete, so that a
+            // user without the right to change the key lists it as before.
+            RegKey writable;
             for (const std::string& name : twinKey.ValueNames()) {
                 std::string liveData, twinData;
-                if (liveKey.ReadString(name, liveData) && twinKey.ReadString(name, twinData) && liveData == twinData)
-                    twinKey.DeleteValue(name);
+                if (liveKey.ReadString(name, liveData) && twinKey.ReadString(name, twinData) && liveData == twinData &&
+                    (writable.IsOpen() || writable.Open(root, twin, KEY_READ | KEY_SET_VALUE)))
+                    writable.DeleteValue(name);
             }
         }
     }

@@ -300,5 +300,5 @@ void RunUpdateCommand(DatabaseUpdate& update, UpdateQuestions& questions, const 
     if (update.Outcome() == UpdateOutcome::NothingOffered)
         questions.Inform(messages.Text(Msg::AlreadyUpgraded), messages.Text(Msg::InformationCaption));
     else if (update.Outcome() == UpdateOutcome::InvalidList)
-        questions.ShowError(messages.Text(Msg::ConnectionErrorText), messages.Text(Msg::ConnectionErrorCaption));
+        questions.ShowError(ConnectionErrorMessage(messages), messages.Text(Msg::ConnectionErrorCaption));
 }

@@ -214,7 +214,8 @@ TEST_F(Update, NothingNewSaysSoAndNoAnswerSaysCheckTheConnection)
         DatabaseUpdate check(state, UpdateSite{host, tree.Program(), tree.Key()}, *fileGet, *listGet, window, window);
         RunUpdateCommand(check, window, state.Messages);
         EXPECT_EQ(check.Outcome(), UpdateOutcome::InvalidList) << host;
-        EXPECT_EQ(window.shown, std::vector<std::string>{Shown(Msg::ConnectionErrorCaption, Msg::ConnectionErrorText)})
+        EXPECT_EQ(window.shown, std::vector<std::string>{state.Messages.Text(Msg::ConnectionErrorCaption) + ": " +
+                                                         ConnectionErrorMessage(state.Messages)})
             << host;
         EXPECT_FALSE(check.DatabaseCurrent()) << host;
     }

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ShellProperties.h"
 #include "shell/AppContext.h"
+#include "shell/Language.h"
 #include "shell/MachineEnvironment.h"
 #include "shell/ProgramRoles.h"
 #include "systools/TfrmMain.h"
@@ -34,8 +35,10 @@ int RunProgram(HINSTANCE instance)
         ShowFileProperties(file, renderer.WindowOf(context.frmMain));
     };
     CreateAppWindows(context);
-    if (!app.Terminated())
-        app.Run();
+    if (app.Terminated())
+        return app.ExitCode;
+    LoadLanguageList(context);
+    app.Run();
     return app.ExitCode;
 }
 

@@ -1,6 +1,7 @@
 #include "ConsoleCommands.h"
 
 #include "ConsoleCleaning.h"
+#include "ConsoleLanguage.h"
 #include "ConsoleReport.h"
 #include "ConsoleScan.h"
 #include "ConsoleScanFiles.h"
@@ -61,6 +62,9 @@ const char Usage[] = "usage: pyrafixc COMMAND [ARGUMENTS]\n"
                      "  md5 FILE...     print the MD5 text of each file, as md5sum does\n"
                      "  quarantine list|restore PATH|remove PATH|clear\n"
                      "                  the quarantine beside the program\n"
+                     "  language export FILE\n"
+                     "                  the template of the built-in texts for translators; the\n"
+                     "                  language the program uses applies to every command\n"
                      "  --help          this text\n"
                      "  --version       the program's version\n"
                      "\n"
@@ -141,6 +145,7 @@ int Scan(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return Failed;
 
     SharedState state;
+    state.Messages = ConsoleMessages();
     if (IsUnsupportedWindows(MachineEnvironment(folder).WindowsName)) {
         out << "Pyrafix Pro: " << state.Messages.Text(Msg::UnsupportedWindows) << "\n";
         return Failed;
@@ -178,6 +183,9 @@ int RunConsoleCommand(const std::vector<std::string>& args, std::ostream& out, s
         out << Version << "\n";
         return Done;
     }
+    ConsoleMessages() = ChosenLanguageMessages(ProgramFolder());
+    if (command == "language")
+        return ConsoleLanguage(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "scan")
         return Scan(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     if (command == "update") {

@@ -83,6 +83,7 @@ int ConsoleReport(const std::vector<std::string>& args, std::ostream& out, std::
     const std::string path = options.out.empty() ? folder + "Information.txt" : options.out;
 
     SharedState state;
+    state.Messages = ConsoleMessages();
     // Without a database the report still lists the machine, says so, and has no detections.
     if (!LoadDatabase(folder + "files.dat", state.DatabaseStream)) {
         err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotReadDatabase) << folder << "files.dat\n";

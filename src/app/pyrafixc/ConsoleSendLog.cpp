@@ -40,6 +40,7 @@ int ConsoleSendLog(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const std::string folder = ProgramFolder();
     SharedState state;
+    state.Messages = ConsoleMessages();
     if (!LoadDatabase(folder + "files.dat", state.DatabaseStream)) {
         err << "pyrafixc: " << ConsoleText(Msg::ConsoleCannotReadDatabase) << folder << "files.dat\n";
         return Failed;

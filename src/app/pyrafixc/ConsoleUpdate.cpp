@@ -1,5 +1,6 @@
 #include "ConsoleUpdate.h"
 
+#include "ConsoleTexts.h"
 #include "core/TextHelpers.h"
 #include "database/DatabaseFile.h"
 #include <windows.h>
@@ -92,6 +93,7 @@ int RunConsoleUpdate(const std::string& programFolder, const std::string& host, 
                      std::ostream& out, const UpdateKey& key)
 {
     SharedState state;
+    state.Messages = ConsoleMessages();
     // No windows: posted work runs whenever the waiting downloads look for it.
     TApplication app(nullptr);
     if (!LoadDatabase(programFolder + "files.dat", state.DatabaseStream))
