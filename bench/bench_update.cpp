@@ -1,6 +1,6 @@
 // Times a whole database update against a local update server, under Windows or Wine:
 //   bench_update HOST[:PORT] WORKFOLDER FILE [RUNS]
-// prints "update S load S": the best of RUNS for `pyrafixc update` from an out-of-date
+// prints "update S load S": the median of RUNS for `pyrafixc update` from an out-of-date
 // database in WORKFOLDER (list page, full download, both signatures checked, the new
 // database verified, loaded and moved into place), and for a plain LoadDatabase of
 // FILE, the same database as a local file.
@@ -35,21 +35,21 @@ int main(int argc, char** argv)
     const std::string host = argv[1], work = std::string(argv[2]) + "\\", file = argv[3];
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
     const StartProgram never = [](const std::string&) { return false; };
-    double update = -1, load = -1;
+    Timings update, load;
     for (int run = 0; run < runs; ++run) {
         if (!WriteOldDatabase(work + "files.dat"))
             return 1;
         std::ostringstream out;
-        update = Best(update, Seconds([&] { return RunConsoleUpdate(work, host, false, never, out) == 0; }));
-        if (update < 0) {
+        update.Add(Seconds([&] { return RunConsoleUpdate(work, host, false, never, out) == 0; }));
+        if (update.Failed()) {
             std::fprintf(stderr, "the update failed:\n%s", out.str().c_str());
             return 1;
         }
-        load = Best(load, Seconds([&] {
-                        MemoryStream database;
-                        return LoadDatabase(file, database) && database.Size() > 0;
-                    }));
+        load.Add(Seconds([&] {
+            MemoryStream database;
+            return LoadDatabase(file, database) && database.Size() > 0;
+        }));
     }
-    std::printf("update %.3f load %.3f\n", update, load);
+    std::printf("update %.3f load %.3f\n", update.Median(), load.Median());
     return 0;
 }
