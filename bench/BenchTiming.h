@@ -12,18 +12,29 @@ template <typename Work> double Seconds(Work work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The better of two timings, where -1 is none.
-inline double Best(double best, double seconds)
-{
-    return best < 0 || (seconds >= 0 && seconds < best) ? seconds : best;
-}
+// The runs of one figure. The median, not the best: on a shared machine one lucky or
+// disturbed run must not decide a figure.
+class Timings {
+public:
+    // -1 (a failed run) marks the whole figure failed.
+    void Add(double seconds)
+    {
+        failed_ = failed_ || seconds < 0;
+        runs_.push_back(seconds);
+    }
+    bool Failed() const { return failed_ || runs_.empty(); }
+    // -1 when failed.
+    double Median() const
+    {
+        if (Failed())
+            return -1;
+        std::vector<double> sorted = runs_;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t middle = sorted.size() / 2;
+        return sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+    }
 
-// The median of timings, where -1 (a failure) makes the whole figure -1.
-inline double Median(std::vector<double> seconds)
-{
-    if (seconds.empty() || std::find(seconds.begin(), seconds.end(), -1.0) != seconds.end())
-        return -1;
-    std::sort(seconds.begin(), seconds.end());
-    const size_t middle = seconds.size() / 2;
-    return seconds.size() % 2 ? seconds[middle] : (seconds[middle - 1] + seconds[middle]) / 2;
-}
+private:
+    std::vector<double> runs_;
+    bool failed_ = false;
+};

@@ -1,6 +1,6 @@
 // Times the quarantine on one large file against a plain copy, under Windows or Wine:
 //   bench_quarantine FILE WORKFOLDER [RUNS]
-// prints "plain S store S restore S": the best of RUNS for a plain CopyFileA there and
+// prints "plain S store S restore S": the median of RUNS for a plain CopyFileA there and
 // back (two copies), for QuarantineAdd and for QuarantineRestore into WORKFOLDER.
 #include <windows.h>
 
@@ -24,19 +24,18 @@ int main(int argc, char** argv)
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
     const std::string copy = work + "copy.bin", back = work + "back.bin", restoreFolder = work + "restored\\";
     const std::string restored = restoreFolder + FileNamePart(file);
-    double plain = -1, store = -1, restore = -1;
+    Timings plain, store, restore;
     for (int run = 0; run < runs; ++run) {
-        plain = Best(plain, Seconds([&] {
-                         return CopyFileA(file.c_str(), copy.c_str(), FALSE) &&
-                                CopyFileA(copy.c_str(), back.c_str(), FALSE);
-                     }));
+        plain.Add(Seconds([&] {
+            return CopyFileA(file.c_str(), copy.c_str(), FALSE) && CopyFileA(copy.c_str(), back.c_str(), FALSE);
+        }));
         DeleteFileA(copy.c_str());
         DeleteFileA(back.c_str());
 
         QuarantineStore quarantine(work + "program");
         CreateDirectoryA(quarantine.ProgramFolder.c_str(), nullptr);
-        store = Best(store, Seconds([&] { return QuarantineAdd(quarantine, file, "Bench", ""); }));
-        restore = Best(restore, Seconds([&] { return QuarantineRestore(quarantine, file, restoreFolder); }));
+        store.Add(Seconds([&] { return QuarantineAdd(quarantine, file, "Bench", ""); }));
+        restore.Add(Seconds([&] { return QuarantineRestore(quarantine, file, restoreFolder); }));
         if (FileMd5(restored) != FileMd5(file)) {
             std::fprintf(stderr, "the restored file differs from the source\n");
             return 1;
@@ -47,10 +46,10 @@ int main(int argc, char** argv)
         RemoveDirectoryA(quarantine.ProgramFolder.c_str());
     }
     RemoveDirectoryA(restoreFolder.c_str());
-    if (plain < 0 || store < 0 || restore < 0) {
+    if (plain.Failed() || store.Failed() || restore.Failed()) {
         std::fprintf(stderr, "a step failed\n");
         return 1;
     }
-    std::printf("plain %.4f store %.4f restore %.4f\n", plain, store, restore);
+    std::printf("plain %.4f store %.4f restore %.4f\n", plain.Median(), store.Median(), restore.Median());
     return 0;
 }

@@ -1,11 +1,13 @@
 // Times the full report as `pyrafixc report` writes it against the quick scan alone
 // plus the startup locations collector, on the same planted machine and database:
-//   bench_report [RECORDS [RUN_VALUES [PROCESSES]]]     (100000, 200, 30)
+//   bench_report [RECORDS [RUN_VALUES [PROCESSES [RUNS]]]]     (100000, 200, 30, 7)
+// Each side is the median of RUNS rounds.
 // Prints "name value" lines, then removes everything it planted.
 #include <algorithm>
 #include <cstdlib>
 
 #include "BenchMachine.h"
+#include "BenchTiming.h"
 #include "ConsoleReport.h"
 #include "platform/FileSystem.h"
 #include "scan/FolderPlaceholders.h"
@@ -34,6 +36,7 @@ int main(int argc, char** argv)
     const int records = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runValues = argc > 2 ? std::atoi(argv[2]) : 200;
     const int processes = argc > 3 ? std::atoi(argv[3]) : 30;
+    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 7;
     const std::string self = ModuleFileName();
     const std::string folder = self.substr(0, self.find_last_of('\\') + 1);
     Planted planted;
@@ -41,9 +44,9 @@ int main(int argc, char** argv)
     const MemoryStream database(MakeDatabase(records, -1));
     const std::string reportPath = planted.folder + "\\Information.txt";
 
-    double peer = 1e9, ours = 1e9;
+    Timings peers, reports;
     size_t lines = 0;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < runs; ++round) {
         planted.KeepRunning();
         {
             SharedState state;
@@ -55,7 +58,7 @@ int main(int argc, char** argv)
             NullView view;
             LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), Pump{}, state.AbortRequested);
             ScanRecords(state, machine, MachineRootFolders(), MachineFolder, view);
-            peer = std::min(peer, Since(start));
+            peers.Add(Since(start));
         }
         planted.KeepRunning();
         {
@@ -66,9 +69,10 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "cannot write %s\n", reportPath.c_str());
                 return 1;
             }
-            ours = std::min(ours, Since(start));
+            reports.Add(Since(start));
         }
     }
+    const double peer = peers.Median(), ours = reports.Median();
     std::vector<uint8_t> report;
     if (ReadWholeFile(reportPath, report))
         lines = static_cast<size_t>(std::count(report.begin(), report.end(), '\n'));

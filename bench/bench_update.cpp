@@ -36,21 +36,21 @@ int main(int argc, char** argv)
     const std::string host = argv[1], work = std::string(argv[2]) + "\\", file = argv[3];
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 3;
     const StartProgram never = [](const std::string&) { return false; };
-    std::vector<double> updates, loads;
+    Timings update, load;
     for (int run = 0; run < runs; ++run) {
         if (!WriteOldDatabase(work + "files.dat"))
             return 1;
         std::ostringstream out;
-        updates.push_back(Seconds([&] { return RunConsoleUpdate(work, host, false, never, out) == 0; }));
-        if (updates.back() < 0) {
+        update.Add(Seconds([&] { return RunConsoleUpdate(work, host, false, never, out) == 0; }));
+        if (update.Failed()) {
             std::fprintf(stderr, "the update failed:\n%s", out.str().c_str());
             return 1;
         }
-        loads.push_back(Seconds([&] {
+        load.Add(Seconds([&] {
             MemoryStream database;
             return LoadDatabase(file, database) && database.Size() > 0;
         }));
     }
-    std::printf("update %.3f load %.3f\n", Median(updates), Median(loads));
+    std::printf("update %.3f load %.3f\n", update.Median(), load.Median());
     return 0;
 }

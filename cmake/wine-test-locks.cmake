@@ -79,7 +79,8 @@ lock(processes ${machine_scans}
   "QuickScanScenario\\..*")
 lock(ini-files ${machine_scans}
   "IniFiles\\..*" "StoredFileCrash\\..*"
-  "SystemToolWindows\\.KeyboardFilterRemovalAndIniLineSwitching")
+  "SystemToolWindows\\.KeyboardFilterRemovalAndIniLineSwitching"
+  "StartupCollector\\.TheQuickScanTakesThePagesListsAndFillsAnEmptyOneOnce")
 lock(upper-filters
   "KeyboardFilters\\..*"
   "FullReport\\..*" "ConsoleReport\\..*"

@@ -20,6 +20,8 @@ public:
     // One block as a number: the left word in the high half, as the bytes read big-endian.
     uint64_t Encrypt(uint64_t block) const;
     uint64_t Decrypt(uint64_t block) const;
+    // Deciphers four blocks in place, each on its own (as Decrypt does), faster than one by one.
+    void Decrypt4(uint64_t blocks[4]) const;
 
 private:
     uint32_t F(uint32_t x) const;

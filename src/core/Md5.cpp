@@ -16,11 +16,13 @@ inline uint32_t LoadLe(const uint8_t* p)
 
 // The four round functions, in the forms that need the fewest operations.
 #define MD5_F(x, y, z) ((z) ^ ((x) & ((y) ^ (z))))
-#define MD5_G(x, y, z) ((y) ^ ((z) & ((x) ^ (y))))
+#define MD5_G(x, y, z) (((x) & (z)) + ((y) & ~(z))) // the terms share no bit
 #define MD5_H(x, y, z) ((x) ^ (y) ^ (z))
 #define MD5_I(x, y, z) ((y) ^ ((x) | ~(z)))
+// The word and the constant are added first: they do not wait for the previous step.
 #define MD5_STEP(f, a, b, c, d, x, t, s)                                                                               \
-    a += f(b, c, d) + (x) + (t);                                                                                       \
+    a += (x) + (t);                                                                                                    \
+    a += f(b, c, d);                                                                                                   \
     a = Rotl(a, s) + b;
 
 } // namespace

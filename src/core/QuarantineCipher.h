@@ -12,8 +12,10 @@
 extern const char QuarantinePassword[];
 
 // Files are transformed in chunks of this size; any multiple of the block size gives
-// the same bytes as one pass over the whole file.
-constexpr size_t QuarantineChunkSize = 4096;
+// the same bytes as one pass over the whole file. Large enough that reading and writing
+// cost little beside the cipher, small enough (a few milliseconds of work) that the
+// window is kept alive between chunks.
+constexpr size_t QuarantineChunkSize = size_t(256) << 10;
 
 class QuarantineCipher {
 public:

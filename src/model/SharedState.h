@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ struct StartupF {
     std::string KeyPath;
     std::string ValueName;
     std::string ValueData;
+};
+
+// What the system tools' pages were last filled with in this run; nothing until a page
+// is first filled. The quick scan's collector takes these lists as they stand.
+struct PageLists {
+    std::optional<std::vector<std::string>> StartupFolderCommands; // the startup folders' entries
+    std::optional<std::vector<std::string>> ServiceImagePaths;     // the services' image paths
+    std::optional<std::vector<std::string>> SystemIniEntries;      // System.ini's entries
 };
 
 // The state the scan, cleaning, quarantine, report and update share. The program's
@@ -56,6 +65,7 @@ struct SharedState {
     bool StartupCheckEnabled = false; // the upgrade window sets it when created
     // Ignore.dat as the quick scan read it; the full scan after it uses the same.
     IgnoreList Ignore;
+    PageLists Pages;
 };
 
 // A line of the full report, while one is written; nothing otherwise.

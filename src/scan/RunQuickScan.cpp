@@ -18,7 +18,7 @@ void PrepareStartupData(SharedState& state, QuickScanWindow& window)
     try {
         window.RefreshStartupPrograms();
         CollectStartupLocations(
-            state, CurrentStartupSources(state.Messages), [&window](const std::string& path) { window.Status(path); },
+            state, PageStartupSources(state), [&window](const std::string& path) { window.Status(path); },
             [&window] { window.Pump(); });
     } catch (const std::exception&) {
         window.Status(state.Messages.Text(Msg::InitializeError));
@@ -57,18 +57,58 @@ void EndScan(SharedState& state, QuickScanWindow& window, ScanQuestions& questio
 
 } // namespace
 
+std::vector<std::string> StartupFolderCommandsNow()
+{
+    std::vector<std::string> commands;
+    for (const StartupRow& entry : LoadStartupPrograms().Folders)
+        commands.push_back(entry.Command);
+    return commands;
+}
+
+std::vector<std::string> ServiceImagePathsNow(const MessageTable& messages)
+{
+    std::vector<std::string> paths;
+    for (const ServiceRow& service : ServiceListRows(messages.Text(Msg::CannotGetServiceList)))
+        paths.push_back(service.Path());
+    return paths;
+}
+
+std::vector<std::string> SystemIniEntriesNow()
+{
+    std::vector<std::string> entries;
+    std::vector<IniRow> drivers;
+    if (ScanSystemINI("System.ini", drivers))
+        for (const IniRow& driver : drivers)
+            entries.push_back(driver.Text);
+    return entries;
+}
+
 StartupSources CurrentStartupSources(const MessageTable& messages)
 {
     StartupSources sources;
     sources.Processes = RunningProcessTexts();
-    for (const StartupRow& entry : LoadStartupPrograms().Folders)
-        sources.StartupFolderCommands.push_back(entry.Command);
-    for (const ServiceRow& service : ServiceListRows(messages.Text(Msg::CannotGetServiceList)))
-        sources.ServiceImagePaths.push_back(service.Path());
-    std::vector<IniRow> drivers;
-    if (ScanSystemINI("System.ini", drivers))
-        for (const IniRow& driver : drivers)
-            sources.SystemIniEntries.push_back(driver.Text);
+    sources.StartupFolderCommands = StartupFolderCommandsNow();
+    sources.ServiceImagePaths = ServiceImagePathsNow(messages);
+    sources.SystemIniEntries = SystemIniEntriesNow();
+    return sources;
+}
+
+StartupSources PageStartupSources(SharedState& state)
+{
+    PageLists& pages = state.Pages;
+    // Enumerating the services and reading each one's version resource is most of
+    // the collector's time; the pages' lists are what the user sees anyway.
+    if (!pages.StartupFolderCommands)
+        pages.StartupFolderCommands = StartupFolderCommandsNow();
+    if (!pages.ServiceImagePaths)
+        pages.ServiceImagePaths = ServiceImagePathsNow(state.Messages);
+    if (!pages.SystemIniEntries)
+        pages.SystemIniEntries = SystemIniEntriesNow();
+    StartupSources sources;
+    sources.Processes = RunningProcessTexts();
+    sources.StartupFolderCommands = *pages.StartupFolderCommands;
+    sources.ServiceImagePaths = *pages.ServiceImagePaths;
+    sources.SystemIniEntries = *pages.SystemIniEntries;
     return sources;
 }
 

@@ -46,3 +46,13 @@ void RunQuickScan(SharedState& state, QuickScanWindow& window, ScanQuestions& qu
 
 // The lists the collector reads, taken from the system tools as they are now.
 StartupSources CurrentStartupSources(const MessageTable& messages);
+
+// The lists the collector reads as the pages hold them (state.Pages): a list no page
+// has filled in this run is read from the system once and kept there. The running
+// processes are always read anew.
+StartupSources PageStartupSources(SharedState& state);
+
+// Each list as its page reads it from the system.
+std::vector<std::string> StartupFolderCommandsNow();
+std::vector<std::string> ServiceImagePathsNow(const MessageTable& messages);
+std::vector<std::string> SystemIniEntriesNow();

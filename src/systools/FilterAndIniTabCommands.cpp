@@ -53,6 +53,12 @@ void ScanIniList(AppContext& context, const std::string& fileName)
     }
     if (rows.empty())
         list.Add(TListItem{NoAdditionalDriverText, {}});
+    if (fileName == SystemIni) {
+        std::vector<std::string> entries; // the quick scan takes them from here
+        for (const IniRow& row : rows)
+            entries.push_back(row.Text);
+        context.State.Pages.SystemIniEntries = std::move(entries);
+    }
 }
 
 void RemoveKeyboardFilter(AppContext& context)

@@ -138,10 +138,13 @@ void FillServiceLists(AppContext& context, const std::string& failureText)
     manager.Clear();
     page.Clear();
     ShowServiceButtons(*context.frmMain);
+    std::vector<std::string> paths;
     for (const ServiceRow& row : ServiceListRows(failureText, [&context] { context.App.ProcessMessages(); })) {
         manager.Add(ItemOf(row, true));
         page.Add(ItemOf(row, false));
+        paths.push_back(row.Path());
     }
+    context.State.Pages.ServiceImagePaths = std::move(paths); // the quick scan takes them from here
 }
 
 void WireServiceLists(AppContext& context)

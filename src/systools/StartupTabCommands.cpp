@@ -81,6 +81,10 @@ void LoadStartupTab(AppContext& context)
     form.ListView1->CheckBoxes = true;
     ShowRows(*form.ListView1, lists.Registry, true);
     ShowRows(*form.ListView1_2, lists.Folders, false);
+    std::vector<std::string> commands; // the quick scan takes them from here
+    for (const StartupRow& row : lists.Folders)
+        commands.push_back(row.Command);
+    context.State.Pages.StartupFolderCommands = std::move(commands);
 }
 
 void RemoveStartupEntry(AppContext& context, TListView& list)

@@ -76,7 +76,7 @@ TEST(FileMd5, ReadsAFileAnotherProcessHoldsOpenForWriting)
     CloseHandle(pi.hProcess);
 }
 
-TEST(FileMd5, ViewsCoverFilesLargerThanOneView)
+TEST(FileMd5, BlocksCoverFilesLargerThanOneBlock)
 {
     TestFolder dir;
     std::mt19937 gen(7);

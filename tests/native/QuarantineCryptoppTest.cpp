@@ -82,7 +82,9 @@ TEST(QuarantineAgainstCryptopp, KeyedBlocksAgree)
 
 TEST(QuarantineAgainstCryptopp, WholeStoredFilesAgree)
 {
-    for (size_t n : {0, 5, 8, 4096, 3 * 4096 + 1001}) {
+    // Past one chunk, with whole blocks left over from the four deciphered side by side.
+    for (size_t n : {size_t(0), size_t(5), size_t(8), size_t(4096), 3 * 4096 + size_t(1001),
+                     2 * QuarantineChunkSize + 3 * 8 + 5}) {
         const auto source = RandomBytes(n, static_cast<unsigned>(n) + 7);
         std::vector<uint8_t> stored = source;
         QuarantineCipher cipher;

@@ -4,6 +4,7 @@
 #include "core/TextHelpers.h"
 #include "database/FileMd5.h"
 #include "platform/RegistryKey.h"
+#include "scan/RunQuickScan.h"
 #include "scan/StartupCollector.h"
 
 namespace {
@@ -148,4 +149,22 @@ TEST(StartupCollector, ServicesAndSystemIniEntriesThatResolve)
     EXPECT_GE(entries.IndexOf("System.ini " + LowerCase(shell) + "[" + Md5Text(FileMd5(shell)) + "][50]"), 0);
     EXPECT_EQ(CountWithPrefix(entries, "Service "), 1); // an entry that does not resolve gives no line
     EXPECT_EQ(CountWithPrefix(entries, "System.ini "), 1);
+}
+
+TEST(StartupCollector, TheQuickScanTakesThePagesListsAndFillsAnEmptyOneOnce)
+{
+    SharedState state;
+    state.Pages.StartupFolderCommands = std::vector<std::string>{"C:\\page\\folder.exe"};
+    state.Pages.ServiceImagePaths = std::vector<std::string>{"C:\\page\\service.exe"};
+    const StartupSources sources = PageStartupSources(state);
+    EXPECT_EQ(sources.StartupFolderCommands, *state.Pages.StartupFolderCommands);
+    EXPECT_EQ(sources.ServiceImagePaths, *state.Pages.ServiceImagePaths);
+    EXPECT_FALSE(sources.Processes.empty()); // always read anew
+
+    // No page showed System.ini: read once, then kept as a page's list.
+    ASSERT_TRUE(state.Pages.SystemIniEntries);
+    EXPECT_EQ(*state.Pages.SystemIniEntries, SystemIniEntriesNow());
+    EXPECT_EQ(sources.SystemIniEntries, *state.Pages.SystemIniEntries);
+    state.Pages.SystemIniEntries->push_back("page.drv");
+    EXPECT_EQ(PageStartupSources(state).SystemIniEntries, *state.Pages.SystemIniEntries);
 }

@@ -321,6 +321,10 @@ TEST(SystemToolWindows, ServiceCommandsInBothListsAndTheCompanionService)
     ASSERT_GE(row, 0);
     EXPECT_EQ(m.ListView2->Item(row).SubItems, stopped);
     EXPECT_EQ(Captions(*m.ListView2), Captions(*main.ListView2));
+    // The quick scan takes the services as the pages hold them.
+    ASSERT_TRUE(w.state.Pages.ServiceImagePaths);
+    EXPECT_EQ(w.state.Pages.ServiceImagePaths->size(), static_cast<size_t>(m.ListView2->Count()));
+    EXPECT_EQ(std::count(w.state.Pages.ServiceImagePaths->begin(), w.state.Pages.ServiceImagePaths->end(), path), 2);
 
     m.ListView2->UserSelect(row);
     EXPECT_EQ(ServiceButtonsOf(m), (Buttons{true, false, false, true}));
