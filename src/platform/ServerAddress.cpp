@@ -9,7 +9,8 @@ namespace {
 
 bool PlainHost(const std::string& host)
 {
-    if (host.empty())
+    // A DNS name has at most 253 characters; a port adds six.
+    if (host.empty() || host.size() > 253 + 6)
         return false;
     for (char c : host)
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||

@@ -211,3 +211,35 @@ TEST(ConsoleScanFiles, PauseWaitsForAKeyOrTheEndOfInput)
     EXPECT_NE(text.find("found: 0"), std::string::npos) << text;
     EXPECT_NE(text.find("Press any key to close this window."), std::string::npos) << text;
 }
+
+TEST(ConsoleScanFiles, NamesOutsideTheAnsiPageAndLongPathsAreNeverCalledClean)
+{
+    TestFolder dir;
+    const std::string program = ProgramFolderWith(dir, SignatureLine(BodyA, "Test.Alpha"));
+    const std::wstring files = std::filesystem::path(dir / "files").wstring();
+    const auto writeWide = [](const std::wstring& path, const std::string& body) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, body.data(), static_cast<DWORD>(body.size()), &written, nullptr);
+        CloseHandle(file);
+    };
+    // A copy whose name the ANSI functions cannot spell.
+    writeWide(files + L"\\\u65e5\u672c\u8a9e.exe", BodyA);
+    // A copy at the end of a path of over 260 characters, and one of 32,000.
+    std::wstring deep = L"\\\\?\\" + files;
+    while (deep.size() < 300) {
+        deep += L"\\" + std::wstring(60, L'd');
+        CreateDirectoryW(deep.c_str(), nullptr);
+    }
+    writeWide(deep + L"\\copy.exe", BodyA);
+    std::wstring deepest = deep;
+    while (deepest.size() < 32000 && CreateDirectoryW((deepest + L"\\" + std::wstring(200, L'e')).c_str(), nullptr))
+        deepest += L"\\" + std::wstring(200, L'e');
+
+    ScanRun run({dir / "files"}, program);
+    EXPECT_EQ(run.code, 2) << "copies it could not read make the run unclean:\n" << run.out.str();
+    EXPECT_NE(run.out.str().find("cannot be read"), std::string::npos) << run.out.str();
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(L"\\\\?\\" + files), ignored);
+}

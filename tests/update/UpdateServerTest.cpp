@@ -39,6 +39,16 @@ TEST_F(ServerSetting, TheUsersMirrorWinsOverTheMachinesAndTheMakersHostIsLast)
         Set(HKEY_CURRENT_USER, bad);
         EXPECT_EQ(UpdateServerHost(key), "mirror.example.org") << bad;
     }
+    // A name longer than any host (a megabyte of letters), or a value of another type.
+    Set(HKEY_CURRENT_USER, std::string(1 << 20, 'a'));
+    EXPECT_EQ(UpdateServerHost(key), "mirror.example.org");
+    RegKey options;
+    ASSERT_TRUE(options.Create(HKEY_CURRENT_USER, key));
+    const DWORD number = 80;
+    ASSERT_EQ(RegSetValueExA(options.Get(), UpdateServerValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                             sizeof number),
+              ERROR_SUCCESS);
+    EXPECT_EQ(UpdateServerHost(key), "mirror.example.org");
     EXPECT_EQ(UpdateUrl("127.0.0.1:18123", "/updr2/list.htm"), "http://127.0.0.1:18123/updr2/list.htm");
 }
 
