@@ -24,8 +24,9 @@ std::vector<TForm*> LanguageWindows(const AppContext& context)
 
 bool ApplyLanguage(AppContext& context, const std::string& path)
 {
+    // A whole language is some tens of kilobytes; a file of megabytes is none.
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes))
+    if (!ReadWholeFile(path, bytes, 4 << 20))
         return false;
     MemoryStream& text = context.State.LanguageStream;
     text.Assign(std::move(bytes));
@@ -43,8 +44,10 @@ void LoadLanguageList(AppContext& context)
         if (!found.IsDirectory())
             window.List1->Add(TListItem{found.Name(), {}});
     window.UpdateApply();
+    // The setting names a file of the Languages folder, never a path elsewhere.
     const std::string name = ChosenLanguage(context.Env.LanguageKey);
-    if (!name.empty())
+    if (!name.empty() && name.size() < MAX_PATH && name.find_first_of("\\/:") == std::string::npos && name != "." &&
+        name != "..")
         ApplyLanguage(context, folder + name);
 }
 

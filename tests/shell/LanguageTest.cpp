@@ -136,8 +136,14 @@ TEST(Language, StartUpListsTheFilesAndAppliesTheChosenOneAndFailuresKeepTheBuilt
     EXPECT_FALSE(window.xpButton1->Enabled());
     EXPECT_EQ(w.Texts(), english);
 
-    // An empty file has no "begin():", nor has a missing one any text.
-    for (const char* broken : {"Leer.vlng", "Missing.vlng", "Default"}) {
+    // An empty file has no "begin():", nor has a missing one any text; a file of megabytes
+    // is no language, and a setting that names a path outside the folder is not followed.
+    std::string huge = Translated(exported, "XL ");
+    huge += std::string((5 << 20) - huge.size(), ' ');
+    w.WriteLanguage(folder, "Riesig.vlng", huge);
+    w.WriteLanguage(folder, "..\\Outside.vlng", Translated(exported, "OUT "));
+    for (const char* broken :
+         {"Leer.vlng", "Missing.vlng", "Default", "Riesig.vlng", "..\\Outside.vlng", "Languages\\Deutsch.vlng"}) {
         ASSERT_TRUE(WriteChosenLanguage(w.context.Env.LanguageKey, broken));
         LoadLanguageList(w.context);
         EXPECT_EQ(w.Texts(), english) << broken;
