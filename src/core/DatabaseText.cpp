@@ -87,7 +87,7 @@ void LoadDatabaseBytes(std::vector<uint8_t> fileBytes, MemoryStream& database)
 
 bool MergeUpdateText(MemoryStream& database, MemoryStream& update)
 {
-    if (!HasDateLine(database) || !EndsWithEndLine(database) || !HasDateLine(update) || !EndsWithEndLine(update))
+    if (!IsCompleteDatabaseText(database) || !IsCompleteDatabaseText(update))
         return false;
     const int64_t afterCr = FindText("\r", update, 0);
     if (afterCr != static_cast<int64_t>(DateLineBytes) - 1)
@@ -102,7 +102,9 @@ bool MergeUpdateText(MemoryStream& database, MemoryStream& update)
 
 bool IsCompleteDatabaseText(const MemoryStream& text)
 {
-    return HasDateLine(text) && EndsWithEndLine(text);
+    // The "_end" line follows the date line: a text so short that the two overlap would
+    // have its date line written over by a merge.
+    return text.Size() >= DateLineBytes + EndLineWithBreakBytes && HasDateLine(text) && EndsWithEndLine(text);
 }
 
 std::vector<uint8_t> EncryptDatabase(const MemoryStream& database)

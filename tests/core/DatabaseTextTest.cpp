@@ -161,6 +161,9 @@ TEST(MergeUpdate, RefusesTextsThatWouldOverwriteRecords)
         {"2026\r\nold\r\n_end\r\n", DateLine("x") + "_end\r\n"},          // the database's date line is short
         {DateLine("2026-01-01") + "old\r\n", DateLine("x") + "_end\r\n"}, // nor has it an _end line
         {good, ""},
+        // a date line whose own last bytes read "_end": the "_end" line is not after it
+        {std::string(29, ' ') + "_end\r\n", DateLine("2026-02-02") + "new\r\n_end\r\n"},
+        {good, std::string(29, ' ') + "_end\r\n"},
     };
     for (const auto& [database, update] : cases) {
         MemoryStream db(database), piece(update);
