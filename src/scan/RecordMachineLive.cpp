@@ -15,16 +15,18 @@ LiveRecordMachine::LiveRecordMachine(const StringList& startupEntries, ProcessAc
 
 bool LiveRecordMachine::FileUsable(const std::string& path)
 {
-    return ::FileUsable(path);
+    return !listings_.NamesNothing(path) && ::FileUsable(path);
 }
 
 bool LiveRecordMachine::FolderExists(const std::string& path)
 {
-    return DirectoryExists(path);
+    return !listings_.NamesNothing(path) && DirectoryExists(path);
 }
 
 std::string LiveRecordMachine::ListMatching(const std::string& pattern)
 {
+    if (listings_.MatchesNothing(pattern))
+        return std::string();
     return ::ListMatching(pattern, pump_);
 }
 
