@@ -15,6 +15,11 @@ LiveRecordMachine::LiveRecordMachine(const StringList& startupEntries, ProcessAc
 
 bool LiveRecordMachine::FileUsable(const std::string& path)
 {
+    return Usable(path);
+}
+
+bool LiveRecordMachine::Usable(const std::string& path)
+{
     return !listings_.NamesNothing(path) && ::FileUsable(path);
 }
 
@@ -40,7 +45,8 @@ const std::vector<ResolvedEntry>& LiveRecordMachine::StartupEntries()
     if (!resolved_) {
         resolved_.emplace();
         for (const std::string& line : startupEntries_.Lines())
-            resolved_->push_back(ResolvedEntry{line, ResolveCommandFile(line)});
+            resolved_->push_back(ResolvedEntry{
+                line, ResolveCommandFile(line, [this](const std::string& path) { return Usable(path); })});
     }
     return *resolved_;
 }
@@ -51,7 +57,7 @@ const std::vector<std::string>& LiveRecordMachine::RunningPrograms()
         running_.emplace();
         if (processes_.ListRunningProcesses)
             for (const std::string& path : processes_.ListRunningProcesses())
-                if (::FileUsable(path))
+                if (Usable(path))
                     running_->push_back(path);
     }
     return *running_;

@@ -38,6 +38,9 @@ public:
     bool KeepGoing() override;
 
 private:
+    // FileUsable for the machine's own use: the entries and the running programs.
+    bool Usable(const std::string& path);
+
     const StringList& startupEntries_;
     ProcessAccess processes_;
     Pump pump_;
