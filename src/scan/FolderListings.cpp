@@ -167,13 +167,8 @@ bool FolderListings::MatchesNothing(const std::string& pattern)
     Folder& f = folders_[folder];
     if (!f.Usable || !f.OtherLengths.empty())
         return false;
-    if (f.Sorted.empty() && !f.Names.empty()) {
-        for (const auto& named : f.Names)
-            f.Sorted.push_back(named.first);
-        std::sort(f.Sorted.begin(), f.Sorted.end());
-    }
-    const auto next = std::lower_bound(f.Sorted.begin(), f.Sorted.end(), prefix);
-    return next == f.Sorted.end() || next->compare(0, prefix.size(), prefix) != 0;
+    const auto next = std::lower_bound(f.Names.begin(), f.Names.end(), std::make_pair(prefix, size_t{0}));
+    return next == f.Names.end() || next->first.compare(0, prefix.size(), prefix) != 0;
 }
 
 FolderListings::Found FolderListings::Find(size_t folder, const std::string& name, size_t& entry)
@@ -185,8 +180,8 @@ FolderListings::Found FolderListings::Find(size_t folder, const std::string& nam
         const Folder& f = folders_[folder];
         if (!f.Usable)
             return Found::Unknown;
-        const auto at = f.Names.find(key);
-        if (at != f.Names.end()) {
+        const auto at = std::lower_bound(f.Names.begin(), f.Names.end(), std::make_pair(key, size_t{0}));
+        if (at != f.Names.end() && at->first == key) {
             entry = at->second;
             return Found::Entry;
         }
@@ -213,7 +208,6 @@ void FolderListings::List(size_t folder, bool shortNames)
     f.Usable = false;
     f.Entries.clear();
     f.Names.clear();
-    f.Sorted.clear();
     f.OtherLengths.clear();
     ++read_;
 
@@ -240,7 +234,7 @@ void FolderListings::List(size_t folder, bool shortNames)
             if (name == data.cAlternateFileName && (!f.ShortNames || !*name))
                 continue;
             if (AsciiOnly(name))
-                f.Names.emplace(AsciiUpper(Narrow(name)), index);
+                f.Names.emplace_back(AsciiUpper(Narrow(name)), index);
             else
                 f.OtherLengths.push_back(std::wcslen(name));
         }
@@ -252,5 +246,7 @@ void FolderListings::List(size_t folder, bool shortNames)
         f.Names.clear();
         return;
     }
+    std::sort(f.Names.begin(), f.Names.end());
+    f.Names.shrink_to_fit();
     f.Usable = true;
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Answers "does this path name anything" from one listing per folder, each read once
@@ -33,9 +34,9 @@ private:
         std::wstring Path; // ends with a backslash
         bool Listed = false, Usable = false, ShortNames = false;
         std::vector<Entry> Entries;
-        std::unordered_map<std::string, size_t> Names; // ASCII names, upper case, long and short
-        std::vector<std::string> Sorted;               // the same in order, made when first needed
-        std::vector<size_t> OtherLengths;              // lengths of names with letters beyond ASCII
+        // ASCII names in upper case, long and short, in order, each with its entry.
+        std::vector<std::pair<std::string, size_t>> Names;
+        std::vector<size_t> OtherLengths; // lengths of names with letters beyond ASCII
     };
     enum class Found { Nothing, Entry, Unknown };
 
