@@ -111,28 +111,28 @@ namespace {
 
 // The program's own rule: its substitutions, the System32 and Windows folders, and
 // characters dropped from the end.
-std::string ResolveByOwnRule(const std::string& command)
+std::string ResolveByOwnRule(const std::string& command, const FileTest& usable)
 {
     std::string text = command;
     // Each round either returns or drops the last character, so it ends.
     while (!text.empty()) {
         text = ExpandCommandVariables(text);
         const std::string inSystem = SystemFolder() + "\\" + text;
-        if (FileUsable(inSystem))
+        if (usable(inSystem))
             text = LowerCase(inSystem);
         const std::string inWindows = WindowsFolder() + "\\" + text;
-        if (FileUsable(inWindows))
+        if (usable(inWindows))
             text = LowerCase(inWindows);
         // Windows ignores trailing blanks in a file name, so "prog.exe /s" cut back to
         // "prog.exe " already opens; the blank must not become part of the path.
-        if (FileUsable(text))
+        if (usable(text))
             return TrimRightBlanks(text);
 
         const size_t drive = text.find(":\\");
         if (drive == std::string::npos)
             return std::string();
         std::string fromDrive = text.substr(drive == 0 ? 0 : drive - 1);
-        if (FileUsable(fromDrive))
+        if (usable(fromDrive))
             return TrimRightBlanks(fromDrive);
         fromDrive.pop_back();
         text = fromDrive;
@@ -144,11 +144,16 @@ std::string ResolveByOwnRule(const std::string& command)
 
 std::string ResolveCommandFile(const std::string& command)
 {
+    return ResolveCommandFile(command, [](const std::string& path) { return FileUsable(path); });
+}
+
+std::string ResolveCommandFile(const std::string& command, const FileTest& usable)
+{
     // What the system would start comes first. The own substitutions (%systemroot%
     // for System32 among them) stay as the fallback, so nothing they found is lost.
     const std::string expanded = SystemExpanded(command);
-    const std::string file = ResolveByOwnRule(expanded);
+    const std::string file = ResolveByOwnRule(expanded, usable);
     if (!file.empty() || expanded == command)
         return file;
-    return ResolveByOwnRule(command);
+    return ResolveByOwnRule(command, usable);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/DatabaseText.h"
@@ -25,3 +26,7 @@ std::string ListMatching(const std::string& pattern, const Pump& pump = {});
 // %systemdir% for System32, %windir% and %winroot% for the Windows folder). Empty
 // when neither names a file.
 std::string ResolveCommandFile(const std::string& command);
+// The same with another test in place of FileUsable that must give FileUsable's
+// answers (a scan's, which knows from its folder listings where nothing is).
+using FileTest = std::function<bool(const std::string&)>;
+std::string ResolveCommandFile(const std::string& command, const FileTest& usable);

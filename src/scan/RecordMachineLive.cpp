@@ -15,16 +15,23 @@ LiveRecordMachine::LiveRecordMachine(const StringList& startupEntries, ProcessAc
 
 bool LiveRecordMachine::FileUsable(const std::string& path)
 {
-    return ::FileUsable(path);
+    return Usable(path);
+}
+
+bool LiveRecordMachine::Usable(const std::string& path)
+{
+    return !listings_.NamesNothing(path) && ::FileUsable(path);
 }
 
 bool LiveRecordMachine::FolderExists(const std::string& path)
 {
-    return DirectoryExists(path);
+    return !listings_.NamesNothing(path) && DirectoryExists(path);
 }
 
 std::string LiveRecordMachine::ListMatching(const std::string& pattern)
 {
+    if (listings_.MatchesNothing(pattern))
+        return std::string();
     return ::ListMatching(pattern, pump_);
 }
 
@@ -38,7 +45,8 @@ const std::vector<ResolvedEntry>& LiveRecordMachine::StartupEntries()
     if (!resolved_) {
         resolved_.emplace();
         for (const std::string& line : startupEntries_.Lines())
-            resolved_->push_back(ResolvedEntry{line, ResolveCommandFile(line)});
+            resolved_->push_back(ResolvedEntry{
+                line, ResolveCommandFile(line, [this](const std::string& path) { return Usable(path); })});
     }
     return *resolved_;
 }
@@ -49,7 +57,7 @@ const std::vector<std::string>& LiveRecordMachine::RunningPrograms()
         running_.emplace();
         if (processes_.ListRunningProcesses)
             for (const std::string& path : processes_.ListRunningProcesses())
-                if (::FileUsable(path))
+                if (Usable(path))
                     running_->push_back(path);
     }
     return *running_;

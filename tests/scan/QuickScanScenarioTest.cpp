@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "RecordByRecordMachine.h"
 #include "RecordingView.h"
 #include "TestFolder.h"
 #include "core/TextHelpers.h"
@@ -197,11 +198,26 @@ void CheckRow(const Row& row, const TestFolder& base, int index)
         SetCurrentDirectoryA(d.c_str());
 
     state.DatabaseStream = MemoryStream("2026-12-10\r\n" + expand(row.Records) + "_end\r\n");
+    const RootFolders roots = row.MachineRoots ? MachineRootFolders() : RootFolders{d, d, d};
+    // First the scan that asks the system about every path; it ends no process, so
+    // that the scan after it finds the same programs running.
+    ProcessAccess sparing = LiveProcessAccess();
+    sparing.EndProcessesByName = nullptr;
+    ResetScanState(state);
+    RecordingView uncachedView;
+    RecordByRecordMachine reference(state.StartupEntries, sparing, state.AbortRequested);
+    ScanRecords(state, reference, roots, FolderLookup{}, uncachedView);
+    const ScanOutcome uncached = OutcomeOf(state, uncachedView);
+
     ResetScanState(state);
     RecordingView view;
     LiveRecordMachine machine(state.StartupEntries, LiveProcessAccess(), Pump{}, state.AbortRequested);
-    ScanRecords(state, machine, row.MachineRoots ? MachineRootFolders() : RootFolders{d, d, d}, FolderLookup{}, view);
+    ScanRecords(state, machine, roots, FolderLookup{}, view);
     ScanOutcome got = OutcomeOf(state, view);
+    EXPECT_EQ(got.alerts, uncached.alerts);
+    EXPECT_EQ(got.lines, uncached.lines);
+    EXPECT_EQ(got.log, uncached.log);
+    EXPECT_EQ(got.infected, uncached.infected);
 
     ScanOutcome want;
     want.lines.push_back("Scanning...");

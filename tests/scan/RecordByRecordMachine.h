@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "database/FileHelpers.h"
+#include "platform/FileSystem.h"
 #include "scan/RecordMachineLive.h"
 
-// The reference for LiveRecordMachine's caches: reads the process list and resolves
-// every startup entry afresh for each query, as a record-by-record reading does.
-// Everything else is the live machine's. Each answer is kept until the machine goes,
-// so a caller may hold one while asking again.
+// The reference for LiveRecordMachine's caches: asks the system about every path,
+// and reads the process list and resolves every startup entry afresh for each
+// query, as a record-by-record reading does. Everything else is the live machine's. Each answer is kept until the
+// machine goes, so a caller may hold one while asking again.
 class RecordByRecordMachine : public RecordMachine {
 public:
     RecordByRecordMachine(const StringList& startupEntries, ProcessAccess processes, const bool& abortRequested)
@@ -17,9 +18,9 @@ public:
     {
     }
 
-    bool FileUsable(const std::string& path) override { return live_.FileUsable(path); }
-    bool FolderExists(const std::string& path) override { return live_.FolderExists(path); }
-    std::string ListMatching(const std::string& pattern) override { return live_.ListMatching(pattern); }
+    bool FileUsable(const std::string& path) override { return ::FileUsable(path); }
+    bool FolderExists(const std::string& path) override { return DirectoryExists(path); }
+    std::string ListMatching(const std::string& pattern) override { return ::ListMatching(pattern); }
     std::string FileMd5Text(const std::string& path) override { return live_.FileMd5Text(path); }
     bool KeepGoing() override { return live_.KeepGoing(); }
 
