@@ -76,6 +76,13 @@ bool WriteFileReplacing(const std::string& path, const void* data, size_t size)
     return true;
 }
 
+std::string FullPathName(const std::string& path)
+{
+    char buffer[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    return (n == 0 || n >= sizeof buffer) ? path : std::string(buffer, n);
+}
+
 bool IsDosFileTime(const FILETIME& utc)
 {
     FILETIME local;

@@ -27,6 +27,10 @@ bool IsDosFileTime(const FILETIME& utc);
 
 bool DirectoryExists(const std::string& path);
 
+// The path made absolute from the current folder as the system does it; the path
+// itself when the system cannot.
+std::string FullPathName(const std::string& path);
+
 // The full path of the running executable.
 std::string ModuleFileName();
 

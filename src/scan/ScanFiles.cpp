@@ -20,9 +20,7 @@ bool IsDots(const char* name)
 
 std::string FullPath(const std::string& path)
 {
-    char buffer[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    std::string full = (n == 0 || n >= sizeof buffer) ? path : std::string(buffer, n);
+    std::string full = FullPathName(path);
     // "C:\" stays a root; "C:\dir\" names the folder.
     while (full.size() > 3 && (full.back() == '\\' || full.back() == '/'))
         full.pop_back();

@@ -5,6 +5,7 @@
 #include "ConsoleTexts.h"
 #include "core/UpdateList.h"
 #include "database/IgnoreFile.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -19,13 +20,6 @@ int Fail(std::ostream& err, const std::string& text)
 {
     err << "pyrafixc: " << text << "\n";
     return Failed;
-}
-
-std::string FullPath(const std::string& path)
-{
-    char buffer[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    return (n == 0 || n >= sizeof buffer) ? path : std::string(buffer, n);
 }
 
 } // namespace
@@ -65,7 +59,7 @@ int RunIgnoreCommand(const std::vector<std::string>& args, const std::string& pr
         done = ConsoleText(Msg::ConsoleIgnoreRemoved) + entries.Entries()[index - 1].Target;
         (void)entries.Remove(index);
     } else {
-        const IgnoreEntry entry{add ? FullPath(args[1]) : args[1], count == 3 ? args[2] : UserEntryName};
+        const IgnoreEntry entry{add ? FullPathName(args[1]) : args[1], count == 3 ? args[2] : UserEntryName};
         if (!entries.Add(entry))
             return Fail(err, ConsoleText(Msg::ConsoleIgnoreBadEntry) + entry.Target);
         done = ConsoleText(Msg::ConsoleIgnoreAdded) + entries.Entries().back().Target;
