@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         }
         long lines = 0;
         database.Seek(0);
-        while (ReadDatabaseLine(database) != EndLine)
+        while (NextDatabaseLine(database) != EndLine)
             ++lines;
         result = std::to_string(lines) + " lines";
     } else if (mode == "hashes") {

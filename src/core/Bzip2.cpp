@@ -2,12 +2,20 @@
 
 #include <bzlib.h>
 
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
 namespace {
 
 constexpr size_t Chunk = 65536;
+
+// Text comes out of bzip2 at about four to eight times its compressed size. Room for
+// that much is set aside once the input starts as bzip2 data, so the text never moves
+// while it grows (room never written takes no page of memory); a text beyond it grows
+// as usual.
+constexpr size_t ExpectedRatio = 8;
+constexpr size_t MaxFirstRoom = size_t(256) << 20;
 
 // bzlib counts in unsigned ints; feed it at most this much at once.
 constexpr size_t MaxFeed = std::numeric_limits<unsigned>::max() / 2;
@@ -36,6 +44,9 @@ bool DecompressStream(MemoryStream& stream, size_t limit)
     std::vector<uint8_t> out;
     const uint8_t* in = stream.Data();
     size_t inLeft = stream.Size();
+    const size_t room = inLeft < MaxFirstRoom / ExpectedRatio ? inLeft * ExpectedRatio : MaxFirstRoom;
+    if (inLeft >= 3 && std::memcmp(in, "BZh", 3) == 0)
+        out.reserve((room < limit ? room : limit) + Chunk);
     int rc = BZ_OK;
     while (rc == BZ_OK) {
         Feed(bz, in, inLeft);

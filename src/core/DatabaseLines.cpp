@@ -4,30 +4,29 @@
 
 namespace {
 
-bool StartsWith(const std::string& line, const char* tag, std::string& rest)
+bool StartsWith(std::string_view line, std::string_view tag, std::string_view& rest)
 {
-    const std::string prefix(tag);
-    if (line.compare(0, prefix.size(), prefix) != 0)
+    if (line.substr(0, tag.size()) != tag)
         return false;
-    rest = line.substr(prefix.size());
+    rest = line.substr(tag.size());
     return true;
 }
 
 } // namespace
 
-LineKind RecordRoots::Feed(const std::string& line)
+LineKind RecordRoots::Feed(std::string_view line)
 {
-    std::string rest;
+    std::string_view rest;
     if (line == EndLine)
         return LineKind::End;
     if (StartsWith(line, "[Start]", rest))
         root_.clear();
     else if (StartsWith(line, "[Win32Root]", rest))
-        root_ = folders_.Windows + rest;
+        root_.assign(folders_.Windows).append(rest);
     else if (StartsWith(line, "[System32Root]", rest))
-        root_ = folders_.System + rest;
+        root_.assign(folders_.System).append(rest);
     else if (StartsWith(line, "[ProgramFiles32Root]", rest))
-        root_ = folders_.ProgramFiles + rest;
+        root_.assign(folders_.ProgramFiles).append(rest);
     else
         return LineKind::Record;
     return LineKind::Root;

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 // The three folders that root lines name, without trailing backslashes.
 struct RootFolders {
@@ -24,7 +25,7 @@ public:
     // Tags count only at the first character of a line. Each line is classed on its
     // own, so a root line after another root line, or an "_end" right after one,
     // still means what it says instead of being read as a record.
-    LineKind Feed(const std::string& line);
+    LineKind Feed(std::string_view line);
     const std::string& Root() const { return root_; }
 
 private:

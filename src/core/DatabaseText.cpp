@@ -29,7 +29,7 @@ bool EndsWithEndLine(const MemoryStream& text)
 
 } // namespace
 
-std::string ReadDatabaseLine(MemoryStream& stream)
+std::string_view NextDatabaseLine(MemoryStream& stream)
 {
     // Looks at the next 255 bytes where they lie instead of copying them out.
     const size_t start = stream.Position();
@@ -42,7 +42,12 @@ std::string ReadDatabaseLine(MemoryStream& stream)
     stream.Seek(next);
     if (next >= size)
         return EndLine;
-    return std::string(at, length);
+    return std::string_view(at, length);
+}
+
+std::string ReadDatabaseLine(MemoryStream& stream)
+{
+    return std::string(NextDatabaseLine(stream));
 }
 
 std::string DatabaseDate(MemoryStream& stream, const std::string& errorText)

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/MemoryStream.h"
@@ -24,6 +25,10 @@ using Pump = std::function<void()>;
 // line of a stream is never returned itself. A run of 255 bytes without CR is
 // returned as one line and reading goes on after it.
 std::string ReadDatabaseLine(MemoryStream& stream);
+
+// The same line as a view into the stream's bytes, valid until the stream changes:
+// walking a database this way copies no line.
+std::string_view NextDatabaseLine(MemoryStream& stream);
 
 // The first line, or errorText when the stream is empty.
 std::string DatabaseDate(MemoryStream& stream, const std::string& errorText);

@@ -11,7 +11,7 @@ bool WalkDatabaseRecords(MemoryStream& stream, const RootFolders& roots, const F
             events.RecordStarted();
         if (!machine.KeepGoing())
             return false;
-        const std::string line = ReadDatabaseLine(stream);
+        const std::string_view line = NextDatabaseLine(stream);
         const LineKind kind = lines.Feed(line);
         if (kind == LineKind::End)
             return true;

@@ -62,10 +62,10 @@ std::string DefaultRecordName(const std::string& file)
     return "Sys32." + FileNamePart(file.substr(0, dot));
 }
 
-SignatureRecord ParseRecord(const std::string& line, const std::string& root, const FolderLookup& lookup)
+SignatureRecord ParseRecord(std::string_view line, const std::string& root, const FolderLookup& lookup)
 {
     SignatureRecord record;
-    std::string text = line;
+    std::string text(line);
     if (text.find(NoRunningCopyMark) != std::string::npos) {
         record.NoRunningCopy = true;
         text = ReplaceAll(text, NoRunningCopyMark, "");

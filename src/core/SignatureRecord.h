@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/FolderPlaceholders.h"
 
@@ -23,7 +24,7 @@ struct SignatureRecord {
 // Parses a record line against the current root (see RecordRoots). Placeholders in
 // the folder and file parts are expanded through `lookup`; an empty lookup leaves
 // them as written.
-SignatureRecord ParseRecord(const std::string& line, const std::string& root, const FolderLookup& lookup = {});
+SignatureRecord ParseRecord(std::string_view line, const std::string& root, const FolderLookup& lookup = {});
 
 // "Sys32." followed by the last path component of `file` before its last "."; the
 // whole of `file` when it holds no "." at all.

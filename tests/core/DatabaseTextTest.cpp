@@ -14,11 +14,16 @@ std::string DateLine(const std::string& date)
     return date + std::string(33 - date.size(), ' ') + "\r\n";
 }
 
+// Reads with both readers side by side: the view and the copy agree on every line.
 std::vector<std::string> ReadAll(MemoryStream& stream)
 {
+    MemoryStream twin(stream.Bytes());
+    twin.Seek(stream.Position());
     std::vector<std::string> lines;
     for (int guard = 0; guard < 1000; ++guard) {
         std::string line = ReadDatabaseLine(stream);
+        EXPECT_EQ(NextDatabaseLine(twin), line);
+        EXPECT_EQ(twin.Position(), stream.Position());
         if (line == EndLine)
             return lines;
         lines.push_back(line);

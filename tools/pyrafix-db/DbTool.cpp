@@ -250,7 +250,7 @@ void Info(const std::string& path, std::ostream& out)
     const std::string date = DatabaseDate(database, MessageTable().Text(Msg::ErrorCaption));
     database.Seek(0);
     long lines = 0;
-    while (ReadDatabaseLine(database) != EndLine)
+    while (NextDatabaseLine(database) != EndLine)
         ++lines;
     out << "Database date: " << TrimRightBlanks(date) << "\n";
     out << "Lines read before _end: " << lines;
