@@ -144,7 +144,7 @@ std::string ResolveByOwnRule(const std::string& command, const FileTest& usable)
 
 std::string ResolveCommandFile(const std::string& command)
 {
-    return ResolveCommandFile(command, [](const std::string& path) { return FileUsable(path); });
+    return ResolveCommandFile(command, FileUsable);
 }
 
 std::string ResolveCommandFile(const std::string& command, const FileTest& usable)

@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+#include "core/TextHelpers.h"
 
-// ASCII names compare as the file system compares them when both sides are upper
-// case in ASCII: its case table maps a-z to A-Z and changes no other ASCII letter.
-std::string AsciiUpper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
+namespace {
 
 // Names the system answers for without the folder: devices, which every folder seems
 // to hold whatever their extension, and the folder through which a 32-bit program
@@ -42,7 +34,7 @@ bool PlainName(const std::string& name)
     for (const char c : name)
         if (c < 0x20 || c > 0x7e || std::strchr("*?<>\"|/:", c))
             return false;
-    return !NamedBySystem(AsciiUpper(name));
+    return !NamedBySystem(UpperCase(name));
 }
 
 // True when the name has the form of a short (8.3) name. Short names can be set to
@@ -80,7 +72,7 @@ bool FolderListings::Split(const std::string& path, size_t& root, std::vector<st
 {
     if (path.size() < 4 || path.size() >= MAX_PATH || path[1] != ':' || path[2] != '\\')
         return false;
-    const char drive = AsciiUpper(path.substr(0, 1))[0];
+    const char drive = UpperCase(path.substr(0, 1))[0];
     if (drive < 'A' || drive > 'Z')
         return false;
     for (size_t start = 3;;) {
@@ -148,7 +140,7 @@ bool FolderListings::MatchesNothing(const std::string& pattern)
     if (slash == std::string::npos)
         return false;
     const std::string name = pattern.substr(slash + 1);
-    const std::string prefix = AsciiUpper(name.substr(0, name.find_first_of("*?<>\".")));
+    const std::string prefix = UpperCase(name.substr(0, name.find_first_of("*?<>\".")));
     if (prefix.empty() || prefix.size() == name.size())
         return false;
     size_t folder = 0;
@@ -175,7 +167,9 @@ FolderListings::Found FolderListings::Find(size_t folder, const std::string& nam
 {
     if (!folders_[folder].Listed)
         List(folder, false);
-    const std::string key = AsciiUpper(name);
+    // ASCII names compare as the file system compares them when both sides are upper
+    // case in ASCII: its case table maps a-z to A-Z and changes no other ASCII letter.
+    const std::string key = UpperCase(name);
     for (;;) {
         const Folder& f = folders_[folder];
         if (!f.Usable)
@@ -234,7 +228,7 @@ void FolderListings::List(size_t folder, bool shortNames)
             if (name == data.cAlternateFileName && (!f.ShortNames || !*name))
                 continue;
             if (AsciiOnly(name))
-                f.Names.emplace_back(AsciiUpper(Narrow(name)), index);
+                f.Names.emplace_back(UpperCase(Narrow(name)), index);
             else
                 f.OtherLengths.push_back(std::wcslen(name));
         }
